@@ -1,0 +1,93 @@
+#pragma once
+// The main window `INI` as a model: every control of the window, the program-wide state and the
+// window's handlers (load, menu commands). The Qt view mirrors it; tests and brevane-cli drive it
+// without a display.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/pages.h"
+#include "toolkit/control_array.h"
+#include "toolkit/form.h"
+#include "toolkit/media_device.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/rich_text_box.h"
+#include "toolkit/services.h"
+
+namespace brevane {
+
+/// Where the game was found, as the window's Load handler takes it.
+struct StartupPaths {
+    std::string SystemFolder;
+    std::string InstalledSystemFolder;
+    std::string GamePath;
+    bool sandbox = false;                  ///< nothing was found; a copy of the default files is edited
+    std::vector<std::string> placesLooked; ///< where the installation was looked for
+};
+
+/// The twelve tab captions in tab order ("&" marks the access key).
+extern const char* const kTabCaptions[12];
+
+class INI {
+public:
+    /// `programFolder` holds Default/, Images/ and Music/ and ends with a separator.
+    INI(tk::Services services, std::string programFolder);
+    ~INI();
+
+    tk::Form form;
+    AppState state;
+    tk::Services services;
+
+    /// Where the window parks the keyboard focus; shows the chosen character's portrait.
+    tk::PictureBox pb_Player;
+    /// The raw texts: index 0 User.ini, index 1 UT2004.ini.
+    tk::ControlArray<tk::RichTextBox> RTB_User;
+    tk::RichTextBox RTB_TextToSpeechAlias;
+    tk::RichTextBox RTB_Aliases;
+    /// The hidden media player of the menu music.
+    tk::MediaDevice mmcMP3;
+    /// The tab shown (0..11).
+    int selectedTab = 0;
+
+    Pages pages;
+
+    /// The window's Load handler: selects the first tab, takes the installation's paths and runs the
+    /// full load. Says once, in a message box, when no installation was found and a sandbox is used.
+    void Form_Load(const StartupPaths& found);
+    /// The full load: reads both files from SystemFolder, fills the raw pages and every control.
+    /// When a file cannot be read it says which and why, and marks the documents as not loaded.
+    void Load_INI_Form();
+    /// Stores every managed control into the documents, page by page in load order.
+    void CollectSettings();
+
+    /// The window caption: "Brevane", plus the edited folder when it is a sandbox copy.
+    std::string caption() const;
+
+    /// Asks the view to close the main window (File ▸ Exit, Play ▸ Play UT2004).
+    std::function<void()> requestClose;
+    /// The main window's Unload handler: stops and closes the music.
+    void Form_Unload();
+
+    // Menu commands (File, Music, Play, Help).
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void frmFileSave_Click();
+    void mnuFileExit_Click();
+    void mnuPlay_Click();
+    void mnuStop_Click();
+    void mnuPlayUT2k4_Click();
+    void mnuAbout_Click();
+    /// Asks the view to open the About window (Help ▸ About).
+    std::function<void()> showAbout;
+
+    /// Shows a message box with the caption "Brevane"; a no-op without a message service.
+    tk::MessageAnswer message(const std::string& text, tk::MessageButtons buttons = tk::MessageButtons::Ok,
+                              tk::MessageIcon icon = tk::MessageIcon::None);
+
+private:
+    void fillRawPages(const std::string& userText, const std::string& gameText);
+};
+
+} // namespace brevane

@@ -1,0 +1,93 @@
+#include "qt/application.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QIcon>
+#include <QScreen>
+
+#include "app/frm_splash.h"
+#include "app/ini.h"
+#include "qt/app_style.h"
+#include "qt/binder.h"
+#include "qt/main_window.h"
+#include "qt/qt_services.h"
+#include "qt/screenshots.h"
+#include "qt/splash_window.h"
+
+namespace brevane::qt {
+
+namespace {
+void centre(QWidget& w) {
+    if (QScreen* screen = QApplication::primaryScreen())
+        w.move(screen->availableGeometry().center() - QPoint(w.width() / 2, w.height() / 2));
+}
+
+std::string withSeparator(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder;
+}
+} // namespace
+
+int runBrevane(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Brevane");
+    QApplication::setApplicationVersion("1.0");
+    applyAppStyle(app);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Brevane - a settings editor for Unreal Tournament 2004");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption gameDir("game-dir", "The game's installation folder (the one holding System/).", "DIR");
+    QCommandLineOption systemDir("system-dir", "Edit the User.ini and UT2004.ini of DIR directly.", "DIR");
+    QCommandLineOption screenshots("screenshots", "Save pictures of every window into OUT and quit.", "OUT");
+    parser.addOptions({gameDir, systemDir, screenshots});
+    parser.process(app);
+
+    const std::string programFolder = withSeparator(QFile::encodeName(QApplication::applicationDirPath()).toStdString());
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(programFolder + "Images/Brevane.png")));
+
+    QtMessageBoxes messages;
+    QtFileDialogs files;
+    QtShell shell;
+    tk::Services services{&messages, &files, &shell, nullptr, nullptr};
+    INI model(services, programFolder);
+
+    // Main: the splash first, its timer counting from now; the main window is created hidden and
+    // loaded while the splash is on screen.
+    frmSplash splashModel;
+    SplashWindow splash(splashModel, QString::fromStdString(programFolder + "Images/Splash.jpg"));
+    centre(splash);
+    splash.show();
+    MainWindow window(model);
+    window.binder().timer(splashModel.tmrShow);
+    QApplication::processEvents();
+
+    StartupPaths found;
+    if (parser.isSet(systemDir)) {
+        found.SystemFolder = withSeparator(QFile::encodeName(parser.value(systemDir)).toStdString());
+        found.InstalledSystemFolder = found.SystemFolder;
+        found.GamePath = found.SystemFolder + "UT2004.exe";
+    } else {
+        // Until discovery lands: the game folder given, or the native port's user folder.
+        std::string game = parser.isSet(gameDir) ? QFile::encodeName(parser.value(gameDir)).toStdString() + "/System/"
+                                                 : qgetenv("HOME").toStdString() + "/.ut2004/System/";
+        found.SystemFolder = found.InstalledSystemFolder = game;
+        found.GamePath = game + "UT2004.exe";
+    }
+    model.Form_Load(found);
+    window.updateCaption();
+    centre(window);
+
+    splashModel.showMainWindow = [&window] { window.showMainWindow(); };
+    splashModel.closeSplash = [&splash] { splash.close(); };
+
+    if (parser.isSet(screenshots)) {
+        splashModel.tmrShow.setEnabled(false);
+        takeScreenshots(splash, window, parser.value(screenshots), nullptr);
+    }
+    return app.exec();
+}
+
+} // namespace brevane::qt
