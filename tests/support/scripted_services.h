@@ -1,0 +1,88 @@
+#pragma once
+// Scripted stand-ins for the platform services: they record what the program asked and answer
+// from a queue the test fills (the way a person would have answered).
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "toolkit/services.h"
+
+namespace testing_support {
+
+struct ScriptedMessages : tk::MessageBoxService {
+    struct Shown {
+        std::string text;
+        tk::MessageButtons buttons;
+        tk::MessageIcon icon;
+    };
+    std::vector<Shown> shown;
+    std::deque<tk::MessageAnswer> answers; ///< empty: Ok / No
+    tk::MessageAnswer show(const std::string& text, tk::MessageButtons buttons, tk::MessageIcon icon) override {
+        shown.push_back({text, buttons, icon});
+        if (!answers.empty()) {
+            auto a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == tk::MessageButtons::YesNo ? tk::MessageAnswer::No : tk::MessageAnswer::Ok;
+    }
+};
+
+struct ScriptedFileDialogs : tk::FileDialogService {
+    struct Asked {
+        bool save;
+        std::string filter, defaultExt, initialDir;
+    };
+    std::vector<Asked> asked;
+    std::deque<std::string> answers; ///< empty: cancel ("")
+    std::string next() {
+        if (answers.empty()) return {};
+        std::string a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::string openFile(const std::string& f, const std::string& e, const std::string& d) override {
+        asked.push_back({false, f, e, d});
+        return next();
+    }
+    std::string saveFile(const std::string& f, const std::string& e, const std::string& d) override {
+        asked.push_back({true, f, e, d});
+        return next();
+    }
+};
+
+struct RecordingShell : tk::ShellService {
+    std::vector<std::string> urls;
+    void openUrl(const std::string& url) override { urls.push_back(url); }
+};
+
+struct RecordingLauncher : tk::ProcessLauncher {
+    std::vector<std::string> started;
+    std::string failWith; ///< non-empty: every start fails with this reason
+    std::string start(const std::string& program) override {
+        started.push_back(program);
+        return failWith;
+    }
+};
+
+struct RecordingMedia : tk::MediaBackend {
+    struct Command {
+        std::string deviceType, fileName, cmd;
+    };
+    std::vector<Command> commands;
+    void command(const std::string& deviceType, const std::string& fileName, const std::string& cmd) override {
+        commands.push_back({deviceType, fileName, cmd});
+    }
+};
+
+/// All of them, ready to hand to a window as tk::Services.
+struct ScriptedServices {
+    ScriptedMessages messages;
+    ScriptedFileDialogs files;
+    RecordingShell shell;
+    RecordingLauncher launcher;
+    RecordingMedia media;
+    tk::Services services() { return {&messages, &files, &shell, &launcher, &media}; }
+};
+
+} // namespace testing_support
