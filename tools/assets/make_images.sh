@@ -180,6 +180,144 @@ make_icon() {
     "$WORK/icon_64.png" "$OUT/Brevane.png" "$OUT/Brevane.ico"
 }
 
+# --- player portraits -----------------------------------------------------------
+# Each portrait is a stylised bust.  Its colours, headgear, eyes and shoulders are
+# picked from the MD5 of the character's name, so every name looks different and
+# the same name always gives the same picture.
+
+PORTRAIT_W=120
+PORTRAIT_H=160
+
+# portrait_params NAME -> shell assignments (colours and shape choices)
+portrait_params() {
+  local hex
+  hex="$(printf '%s' "$1" | md5sum | cut -c1-32)"
+  awk -v hex="$hex" '
+    function hexval(s,   i, v) { v = 0; for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1; return v }
+    function channel(p, q, t) {
+      if (t < 0) t += 1; if (t > 1) t -= 1
+      if (t < 1/6) return p + (q - p) * 6 * t
+      if (t < 1/2) return q
+      if (t < 2/3) return p + (q - p) * (2/3 - t) * 6
+      return p
+    }
+    function hsl(h, s, l,   q, p) {
+      h = (h % 360 + 360) % 360 / 360
+      q = (l < 0.5) ? l * (1 + s) : l + s - l * s; p = 2 * l - q
+      return sprintf("#%02x%02x%02x", 255 * channel(p, q, h + 1/3), 255 * channel(p, q, h), 255 * channel(p, q, h - 1/3))
+    }
+    BEGIN {
+      h = hexval(substr(hex, 1, 3)) % 360
+      shift = (hexval(substr(hex, 4, 1)) % 3 == 0) ? 180 : ((hexval(substr(hex, 4, 1)) % 3 == 1) ? 0 : 35)
+      printf "BG_TOP=%s BG_BOTTOM=%s ACCENT=%s BODY=%s BODY_EDGE=%s ", hsl(h, 0.55, 0.30), hsl(h, 0.65, 0.07), hsl(h + shift, 0.95, 0.62), hsl(h, 0.25, 0.10), hsl(h, 0.30, 0.22)
+      printf "HEADGEAR=%d EYES=%d SHOULDERS=%d ", hexval(substr(hex, 5, 2)) % 7, hexval(substr(hex, 7, 2)) % 4, hexval(substr(hex, 9, 2)) % 3
+      printf "HEAD_RX=%d HEAD_RY=%d CHEST=%d\n", 38 + hexval(substr(hex, 11, 1)) % 9, 48 + hexval(substr(hex, 12, 1)) % 9, hexval(substr(hex, 13, 1)) % 3
+    }'
+}
+
+# portrait NAME OUTFILE [LABEL]: draws at twice the size and scales down, which
+# gives clean edges.
+portrait() {
+  local name="$1" dst="$2" label="${3-$1}"
+  local BG_TOP BG_BOTTOM ACCENT BODY BODY_EDGE HEADGEAR EYES SHOULDERS HEAD_RX HEAD_RY CHEST
+  if [[ "${NEUTRAL:-0}" == 1 ]]; then
+    BG_TOP='#3a4658' BG_BOTTOM='#0b0f16' ACCENT='#9fb4cc' BODY='#141a22' BODY_EDGE='#2a3340'
+    HEADGEAR=0 EYES=-1 SHOULDERS=0 HEAD_RX=42 HEAD_RY=52 CHEST=-1
+  else
+    eval "$(portrait_params "$name")"
+  fi
+  local W=$((PORTRAIT_W * 2)) H=$((PORTRAIT_H * 2)) cx=120 cy=118
+  local rx=$HEAD_RX ry=$HEAD_RY top=$((118 - HEAD_RY))
+  local back="" body="" front=""
+
+  # Shapes behind the head (hood, long hair) and on it (crest, horns, antenna, fins).
+  case $HEADGEAR in
+    1) body+="polygon $((cx - 9)),$((top + 10)) $((cx - 4)),$((top - 26)) $((cx + 14)),$((top - 20)) $((cx + 9)),$((top + 12)) " ;;
+    2) body+="path 'M $((cx - rx + 8)),$((cy - 20)) Q $((cx - rx - 24)),$((top - 10)) $((cx - rx - 6)),$((top - 40)) Q $((cx - rx + 2)),$((top + 6)) $((cx - rx + 26)),$((top + 18)) Z' "
+       body+="path 'M $((cx + rx - 8)),$((cy - 20)) Q $((cx + rx + 24)),$((top - 10)) $((cx + rx + 6)),$((top - 40)) Q $((cx + rx - 2)),$((top + 6)) $((cx + rx - 26)),$((top + 18)) Z' " ;;
+    3) body+="rectangle $((cx + rx - 10)),$((top - 34)) $((cx + rx - 6)),$((cy - 10)) "
+       front+="circle $((cx + rx - 8)),$((top - 38)) $((cx + rx - 8)),$((top - 31)) " ;;
+    4) back+="path 'M $((cx - rx - 22)),240 Q $((cx - rx - 26)),$((top - 6)) $cx,$((top - 30)) Q $((cx + rx + 26)),$((top - 6)) $((cx + rx + 22)),240 Z' " ;;
+    5) body+="roundrectangle $((cx - rx - 12)),$((cy - 26)) $((cx - rx + 8)),$((cy + 22)) 6,6 "
+       body+="roundrectangle $((cx + rx - 8)),$((cy - 26)) $((cx + rx + 12)),$((cy + 22)) 6,6 "
+       front+="line $((cx - rx + 10)),$((cy - 30)) $((cx + rx - 10)),$((cy - 30)) " ;;
+    6) back+="path 'M $((cx - rx - 12)),$((cy + 70)) Q $((cx - rx - 26)),$((top - 16)) $cx,$((top - 12)) Q $((cx + rx + 26)),$((top - 16)) $((cx + rx + 12)),$((cy + 70)) Z' " ;;
+  esac
+
+  # Shoulders, neck and head.
+  body+="path 'M 0,$H L 0,292 C 6,240 40,214 92,204 L 148,204 C 200,214 234,240 240,292 L 240,$H Z' "
+  body+="rectangle $((cx - 20)),150 $((cx + 20)),210 "
+  case $SHOULDERS in
+    1) body+="polygon 4,258 22,218 66,204 84,214 74,240 " 
+       body+="polygon 236,258 218,218 174,204 156,214 166,240 " ;;
+    2) body+="polygon 78,206 96,176 144,176 162,206 " ;;
+  esac
+  local neck_fill="rectangle $((cx - 18)),150 $((cx + 18)),214"
+  case $SHOULDERS in 2) neck_fill="polygon 81,208 98,178 142,178 159,208" ;; esac
+  body+="ellipse $cx,$cy $rx,$ry 0,360 "
+
+  # Glowing details: eyes or visor, antenna light, chest markings.
+  local ey=$((cy - 2))
+  case $EYES in
+    0) front+="roundrectangle $((cx - rx + 8)),$((ey - 9)) $((cx + rx - 8)),$((ey + 7)) 7,7 " ;;
+    1) front+="ellipse $((cx - 16)),$ey 9,4 0,360 ellipse $((cx + 16)),$ey 9,4 0,360 " ;;
+    2) front+="circle $cx,$ey $cx,$((ey + 9)) " ;;
+    3) front+="rectangle $((cx - rx + 10)),$((ey - 6)) $((cx + rx - 10)),$((ey + 2)) rectangle $((cx - 4)),$((ey - 6)) $((cx + 4)),$((ey + 34)) " ;;
+  esac
+  case $CHEST in
+    0) front+="polyline 86,226 120,252 154,226 " ;;
+    1) front+="line 70,232 100,262 line 170,232 140,262 " ;;
+    2) front+="circle 120,246 120,256 " ;;
+  esac
+
+  local scan=""
+  local y
+  for ((y = 0; y < H; y += 4)); do scan+="line 0,$y $W,$y "; done
+
+  # Silhouette layer with a soft rim glow in the accent colour.
+  im -size ${W}x${H} xc:none -fill "$BODY" -stroke "$BODY_EDGE" -strokewidth 3 \
+    ${back:+-draw "$back"} -draw "$body" -stroke none -draw "$neck_fill" \
+    -draw "ellipse $cx,$cy $((rx - 1)),$((ry - 1)) 0,360" \
+    \( -size ${W}x${H} xc:none -fill '#ffffff22' -draw "ellipse $((cx - 12)),$((cy - 22)) $((rx / 2)),$((ry / 2)) 0,360" -blur 0x10 \) \
+    -compose atop -composite "$WORK/p_body.png"
+  im "$WORK/p_body.png" -alpha extract -blur 0x7 -background "$ACCENT" -alpha shape \
+    -channel A -evaluate multiply 0.8 +channel "$WORK/p_rim.png"
+  im -size ${W}x${H} xc:none -fill "$ACCENT" -stroke "$ACCENT" -strokewidth 5 -draw "$front" \
+    \( +clone -blur 0x5 \) +swap -compose over -composite "$WORK/p_front.png"
+
+  local pts=30
+  (( ${#label} > 9 )) && pts=$((270 / ${#label}))
+  im -size ${W}x${H} gradient:"$BG_TOP-$BG_BOTTOM" \
+    -fill none -stroke "${ACCENT}40" -strokewidth 2 -draw "circle $cx,$cy $cx,$((cy - ry - 34))" \
+    -draw "$(ticks $cx $cy $((ry + 38)) $((ry + 30)) $((ry + 46)) 36 3)" \
+    -stroke '#00000030' -strokewidth 1 -draw "$scan" \
+    "$WORK/p_rim.png" -compose over -composite \
+    "$WORK/p_body.png" -composite \
+    "$WORK/p_front.png" -composite \
+    -stroke none -fill '#000000b0' -draw "rectangle 0,270 $W,$H" \
+    -fill "$ACCENT" -draw "rectangle 0,270 $W,273" \
+    -fill white -font "$FONT_CONDENSED" -pointsize "$pts" -kerning 2 \
+    -gravity south -annotate +0+9 "${label^^}" \
+    -resize ${PORTRAIT_W}x${PORTRAIT_H} -quality 90 "$dst"
+}
+
+CHARACTERS=(Ambrosia Arclite ASP BlackJack Brock Brutalis CannonBall Cleopatra Cobalt Corrosion
+  Damarus Diva Domina Faraleth Fate Frostbite Gorge Harlequin Horus Hyena Komek Lauren Lilith
+  Makreth Malcolm Mandible Memphis Mokara Motig MrCrow Nebri Prism Rapier Ravage Reinha Remus
+  Renegade Roc Romulus Rylisa Sapphire Satin Scarab Selig Siren Subversa Syzygy Thorax Torch
+  Widowmaker Wraith Dominator Drekorig Skakruk Guardian Kraagesh Gaargod Gkublok Virus Enigma
+  Cyclops Cathode Axon Divisor Matrix Jakob Aryss Tamika Othello Azure Annika Riker Garrett
+  Baird Greith Zarina Ophelia Kaela Rae Kane Outlaw Abaddon)
+
+make_portraits() {
+  mkdir -p "$OUT/Characters"
+  NEUTRAL=1 portrait "" "$OUT/Player.jpg" "Player"
+  local name
+  for name in "${CHARACTERS[@]}"; do
+    portrait "$name" "$OUT/Characters/$name.jpg"
+  done
+}
+
 main() {
   mkdir -p "$OUT"
   local groups=("$@")
@@ -190,6 +328,7 @@ main() {
       splash) make_splash ;;
       about) make_about ;;
       icon) make_icon ;;
+      portraits) make_portraits ;;
       *) echo "unknown group: $g" >&2; exit 2 ;;
     esac
   done
