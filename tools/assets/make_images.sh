@@ -318,6 +318,80 @@ make_portraits() {
   done
 }
 
+# --- crosshairs -------------------------------------------------------------------
+# Drawn at 256 x 256 around the centre 128,128 and scaled down to 64 x 64.
+
+CROSSHAIR_SIZE=64
+
+crosshair_shapes() {
+  local c=128
+  case "$1" in
+    "Dot") echo "FILL circle $c,$c $c,$((c + 12))" ;;
+    "Cross 1") echo "line $c,44 $c,104 line $c,152 $c,212 line 44,$c 104,$c line 152,$c 212,$c" ;;
+    "Cross 2") echo "line $c,36 $c,220 line 36,$c 220,$c" ;;
+    "Cross 3") echo "STROKE 18 line $c,64 $c,104 line $c,152 $c,192 line 64,$c 104,$c line 152,$c 192,$c" ;;
+    "Cross 4") echo "line 66,66 106,106 line 150,150 190,190 line 66,190 106,150 line 150,106 190,66 FILL circle $c,$c $c,$((c + 7))" ;;
+    "Cross 5") echo "line $c,28 $c,100 line $c,156 $c,228 line 28,$c 100,$c line 156,$c 228,$c circle $c,$c $c,$((c + 58))" ;;
+    "Circle 1") echo "circle $c,$c $c,$((c + 50))" ;;
+    "Circle 2") echo "circle $c,$c $c,$((c + 70)) line $c,44 $c,70 line $c,186 $c,212 line 44,$c 70,$c line 186,$c 212,$c FILL circle $c,$c $c,$((c + 8))" ;;
+    "Bracket 1") echo "polyline 96,70 68,70 68,186 96,186 polyline 160,70 188,70 188,186 160,186 FILL circle $c,$c $c,$((c + 7))" ;;
+    "Bracket 2") echo "polyline 62,96 62,62 96,62 polyline 160,62 194,62 194,96 polyline 194,160 194,194 160,194 polyline 96,194 62,194 62,160" ;;
+    "Triad 1") echo "STROKE 12 $(awk 'BEGIN{for(i=0;i<3;i++){a=i*2*3.14159265/3; printf "line %.1f,%.1f %.1f,%.1f ", 128+34*sin(a),128-34*cos(a),128+100*sin(a),128-100*cos(a)}}')" ;;
+    "Triad 2") echo "FILL $(awk 'BEGIN{for(i=0;i<3;i++){a=(60+i*120)*3.14159265/180; b=a+1.5708; printf "polygon %.1f,%.1f %.1f,%.1f %.1f,%.1f ", 128+40*sin(a),128-40*cos(a),128+96*sin(a)+24*sin(b),128-96*cos(a)-24*cos(b),128+96*sin(a)-24*sin(b),128-96*cos(a)+24*cos(b)}}')" ;;
+    "Triad 3") echo "ellipse $c,$c 70,70 -70,-10 ellipse $c,$c 70,70 50,110 ellipse $c,$c 70,70 170,230 FILL circle $c,$c $c,$((c + 8))" ;;
+    "Pointer") echo "FILL polygon $c,124 94,196 $c,174 162,196" ;;
+    "Hidden") echo "DIM circle $c,$c $c,$((c + 60)) line 86,170 170,86" ;;
+    "Avril") echo "circle $c,$c $c,$((c + 92)) line $c,106 $c,150 line 106,$c 150,$c FILL polygon $c,36 114,64 142,64 polygon $c,220 114,192 142,192 polygon 36,$c 64,114 64,142 polygon 220,$c 192,114 192,142" ;;
+    "Avril Track") echo "circle $c,$c $c,$((c + 92)) line $c,106 $c,150 line 106,$c 150,$c FILL polygon $c,36 114,64 142,64 polygon $c,220 114,192 142,192 polygon 36,$c 64,114 64,142 polygon 220,$c 192,114 192,142 RED polygon $c,70 186,$c $c,186 70,$c" ;;
+    "Grenade Launcher") echo "ellipse $c,$c 76,76 200,340 line 100,160 156,160 line 108,184 148,184 line 116,208 140,208 line $c,150 $c,216 FILL circle $c,$c $c,$((c + 9))" ;;
+    "Mine Layer") echo "circle $c,$c $c,$((c + 22)) FILL polygon $c,38 142,58 $c,78 114,58 polygon $c,218 142,198 $c,178 114,198 polygon 38,$c 58,142 78,$c 58,114 polygon 218,$c 198,142 178,$c 198,114" ;;
+    "Tank") echo "line 20,$c 96,$c line 160,$c 236,$c line $c,150 $c,228 line 112,170 144,170 line 116,192 140,192 line 120,214 136,214 FILL polygon $c,$((c + 4)) 116,108 140,108" ;;
+  esac
+}
+
+crosshair() {
+  local name="$1" dst="$2"
+  local stroke=9 colour='#ffffff' glow='#5fd0ff' mode=none
+  local -a draw=()
+  local cmd="" token prefix="stroke-linecap round stroke-linejoin round "
+  # The shape list carries a few markers: FILL switches to filled shapes,
+  # STROKE n changes the line width, DIM and RED change the colour.
+  for token in $(crosshair_shapes "$name"); do
+    case "$token" in
+      FILL|DIM|RED|STROKE)
+        [[ -n "$cmd" ]] && draw+=(-draw "$prefix$cmd") && cmd=""
+        case "$token" in
+          FILL) draw+=(-fill "$colour" -stroke none) ;;
+          DIM) colour='#56606e'; glow='#000000'; prefix+="stroke-dasharray 18 14 "; draw+=(-stroke "$colour" -fill none -strokewidth 8) ;;
+          RED) colour='#ff4a3a'; glow='#ff3020'; draw+=(-stroke "$colour" -fill none -strokewidth 7) ;;
+          STROKE) mode=width ;;
+        esac ;;
+      *)
+        if [[ $mode == width ]]; then draw+=(-strokewidth "$token"); mode=none
+        else cmd+="$token "; fi ;;
+    esac
+  done
+  [[ -n "$cmd" ]] && draw+=(-draw "$prefix$cmd")
+  im -size 256x256 xc:none -fill none -stroke "$colour" -strokewidth "$stroke" \
+    "${draw[@]}" "$WORK/cross.png"
+  im -size 256x256 xc:black \
+    \( "$WORK/cross.png" -alpha extract -blur 0x10 -background "$glow" -alpha shape \) -compose over -composite \
+    "$WORK/cross.png" -composite \
+    -resize ${CROSSHAIR_SIZE}x${CROSSHAIR_SIZE} -quality 95 "$dst"
+}
+
+CROSSHAIRS=("Avril Track" "Avril" "Bracket 1" "Bracket 2" "Circle 1" "Circle 2" "Cross 1" "Cross 2"
+  "Cross 3" "Cross 4" "Cross 5" "Dot" "Grenade Launcher" "Hidden" "Mine Layer" "Pointer" "Tank"
+  "Triad 1" "Triad 2" "Triad 3")
+
+make_crosshairs() {
+  mkdir -p "$OUT/CrossHairs"
+  local name
+  for name in "${CROSSHAIRS[@]}"; do
+    crosshair "$name" "$OUT/CrossHairs/$name.jpg"
+  done
+}
+
 main() {
   mkdir -p "$OUT"
   local groups=("$@")
@@ -329,6 +403,7 @@ main() {
       about) make_about ;;
       icon) make_icon ;;
       portraits) make_portraits ;;
+      crosshairs) make_crosshairs ;;
       *) echo "unknown group: $g" >&2; exit 2 ;;
     esac
   done
