@@ -392,10 +392,204 @@ make_crosshairs() {
   done
 }
 
+# --- weapons -----------------------------------------------------------------------
+# Side views, muzzle to the right, drawn on a 600 x 450 canvas from four layers:
+# BODY (metal), SECOND (a second material such as a wooden stock), DARK (vents,
+# lenses, openings) and GLOW (energy parts in the weapon's own colour).
+
+weapon_shapes() {
+  BODY="" SECOND="" DARK="" GLOW="" GLOW_COLOUR='#40c0ff' SECOND_COLOUR='#4a5568'
+  case "$1" in
+    "Redeemer")
+      GLOW_COLOUR='#ffb020'
+      BODY="polygon 120,170 70,130 70,300 120,260 roundrectangle 110,150 430,280 40,40 polygon 425,168 472,180 472,250 425,262
+            path 'M 470,186 L 518,196 Q 566,215 518,234 L 470,244 Z' polygon 150,275 195,275 180,352 135,352 polygon 300,275 342,275 332,332 296,332"
+      DARK="rectangle 150,176 400,192 rectangle 150,238 400,254 circle 270,215 270,241"
+      GLOW="circle 270,215 270,235 rectangle 474,204 482,226" ;;
+    "Ion Painter")
+      GLOW_COLOUR='#ff3a30'
+      BODY="polygon 150,200 80,215 80,265 150,250 roundrectangle 140,188 430,252 18,18 rectangle 200,168 380,190
+            polygon 220,250 258,250 245,330 205,330 circle 458,220 458,264"
+      DARK="circle 458,220 458,250 rectangle 260,204 400,212 rectangle 260,226 400,234"
+      GLOW="circle 458,220 458,234 rectangle 500,217 585,223" ;;
+    "ONS-Painter")
+      GLOW_COLOUR='#40ff80'
+      BODY="polygon 140,190 70,200 70,270 140,250 rectangle 140,180 400,255 polygon 400,190 470,200 470,240 400,245
+            rectangle 470,201 548,214 rectangle 470,226 548,239 polygon 230,255 268,255 255,335 215,335 rectangle 230,148 340,180"
+      DARK="rectangle 160,198 380,238 rectangle 326,154 340,174"
+      GLOW="rectangle 176,210 364,224 rectangle 548,203 556,212 rectangle 548,228 556,237" ;;
+    "Classic Sniper")
+      GLOW_COLOUR='#ffd070' SECOND_COLOUR='#8a5a2e'
+      BODY="rectangle 300,199 572,211 rectangle 200,190 322,226 roundrectangle 220,160 362,182 8,8
+            rectangle 245,182 256,192 rectangle 318,182 329,192 polygon 222,158 198,150 198,192 222,184
+            polygon 360,160 386,152 386,190 360,182 polygon 240,226 268,226 258,262 236,262"
+      SECOND="polygon 205,194 60,206 50,268 92,270 212,230 polygon 320,211 468,211 458,228 320,228"
+      DARK="rectangle 280,200 312,208"
+      GLOW="rectangle 384,156 390,186" ;;
+    "Sniper Rifle")
+      GLOW_COLOUR='#60b4ff'
+      BODY="rectangle 330,199 575,214 polygon 170,184 340,184 362,200 362,236 170,236 polygon 172,190 70,184 60,266 100,266 172,236
+            polygon 220,236 256,236 240,322 205,322 roundrectangle 228,148 372,174 10,10 rectangle 270,174 282,184 rectangle 320,174 332,184"
+      DARK="rectangle 380,192 392,222 rectangle 420,192 432,222 rectangle 460,192 472,222 rectangle 500,192 512,222 rectangle 236,154 260,168"
+      GLOW="rectangle 188,205 332,213 circle 576,206 576,212" ;;
+    "Rocket Launcher")
+      GLOW_COLOUR='#ff4a30'
+      BODY="polygon 112,182 66,170 66,262 112,250 roundrectangle 104,165 484,265 22,22 polygon 160,167 200,134 322,134 352,167
+            rectangle 480,158 540,272 polygon 250,265 290,265 275,346 235,346"
+      DARK="rectangle 540,166 562,196 rectangle 540,202 562,228 rectangle 540,234 562,264 rectangle 420,165 432,265 rectangle 212,146 312,158"
+      GLOW="rectangle 180,204 390,212 circle 330,150 330,156" ;;
+    "Flak Cannon")
+      GLOW_COLOUR='#ff8a20'
+      BODY="polygon 104,172 380,160 420,180 420,270 104,276 polygon 200,162 220,128 330,128 352,162 rectangle 420,176 540,252
+            rectangle 534,166 562,262 polygon 220,274 260,274 245,352 205,352"
+      DARK="rectangle 232,140 320,154 rectangle 440,188 528,197 rectangle 440,209 528,218 rectangle 440,230 528,239"
+      GLOW="roundrectangle 146,194 334,248 12,12" ;;
+    "Grenade Launcher")
+      GLOW_COLOUR='#70ff40'
+      BODY="polygon 160,190 80,200 80,260 160,236 rectangle 160,184 402,236 rectangle 400,180 540,226
+            polygon 300,236 336,236 322,322 288,322 circle 230,266 230,318"
+      DARK="rectangle 500,176 516,230 $(awk 'BEGIN{for(i=0;i<6;i++){a=i*60*3.14159265/180; x=230+31*sin(a); y=266-31*cos(a); printf "circle %.1f,%.1f %.1f,%.1f ", x, y, x, y+10}}')"
+      GLOW="circle 230,266 230,277 rectangle 380,170 396,180" ;;
+    "Minigun")
+      GLOW_COLOUR='#ffe040'
+      BODY="rectangle 380,180 562,194 rectangle 380,203 562,217 rectangle 380,226 562,240 rectangle 380,249 562,262
+            roundrectangle 104,162 332,276 20,20 polygon 158,164 180,118 302,118 322,164 rectangle 328,172 384,268
+            rectangle 516,168 538,272 polygon 200,274 240,274 228,348 190,348"
+      DARK="rectangle 192,132 290,152 rectangle 345,182 368,258"
+      GLOW="circle 160,220 160,242 rectangle 210,200 300,208" ;;
+    "AVRiL")
+      GLOW_COLOUR='#40e0ff'
+      BODY="rectangle 60,190 522,250 polygon 520,186 572,170 572,270 520,254 polygon 62,196 28,184 28,256 62,244
+            roundrectangle 240,128 382,186 10,10 rectangle 290,184 330,192 polygon 260,250 298,250 286,332 248,332
+            polygon 402,250 432,250 432,302 406,302"
+      DARK="rectangle 140,190 152,250 rectangle 460,190 472,250 rectangle 254,140 368,174"
+      GLOW="rectangle 262,147 360,167" ;;
+    "LinkGun")
+      GLOW_COLOUR='#50ff50'
+      BODY="path 'M 108,242 Q 118,168 220,164 L 420,170 Q 462,176 472,200 L 472,242 Q 462,264 420,264 L 160,264 Z'
+            polygon 468,184 562,176 562,192 482,202 polygon 468,256 562,266 562,250 482,240 polygon 240,262 280,262 265,340 225,340"
+      DARK="roundrectangle 196,192 444,236 12,12"
+      GLOW="roundrectangle 208,202 432,226 10,10 circle 522,221 522,234" ;;
+    "Shock Rifle")
+      GLOW_COLOUR='#b866ff'
+      BODY="polygon 92,232 58,284 112,284 140,250 path 'M 88,232 L 130,184 L 420,178 L 472,198 L 472,242 L 130,252 Z'
+            polygon 230,248 270,248 255,332 215,332 circle 502,220 502,270"
+      DARK="circle 502,220 502,256 rectangle 152,200 424,218"
+      GLOW="circle 502,220 502,240 rectangle 162,205 416,213" ;;
+    "Mine Layer")
+      GLOW_COLOUR='#ffb040'
+      BODY="polygon 140,186 80,196 80,256 140,256 rectangle 140,180 422,260 polygon 420,190 500,205 500,240 420,250
+            polygon 250,260 290,260 275,340 235,340 roundrectangle 188,128 372,180 14,14
+            polygon $(polygon_points 540 222 20 6 30)"
+      DARK="polygon $(polygon_points 228 154 16 6 30) polygon $(polygon_points 280 154 16 6 30) polygon $(polygon_points 332 154 16 6 30)
+            rectangle 494,208 506,238 rectangle 170,200 400,240"
+      GLOW="circle 540,222 540,230 rectangle 184,214 386,226 line 524,232 514,252 line 556,232 566,252" ;;
+    "Bio-Rifle")
+      GLOW_COLOUR='#7dff3a'
+      BODY="polygon 120,212 68,204 68,266 120,252 roundrectangle 112,198 432,256 20,20 polygon 430,210 520,216 520,240 430,248
+            polygon 230,255 268,255 255,335 215,335 rectangle 178,178 202,202 rectangle 338,178 362,202"
+      DARK="rectangle 516,212 532,244 rectangle 150,218 410,236"
+      GLOW="roundrectangle 148,118 392,184 30,30 circle 534,258 534,266" ;;
+    "Assault Rifle")
+      GLOW_COLOUR='#ffd040'
+      BODY="polygon 162,186 70,190 70,246 102,246 162,232 rectangle 160,178 382,232 rectangle 380,194 532,207
+            rectangle 380,186 472,226 rectangle 380,230 482,254 rectangle 200,162 320,180 polygon 230,230 265,230 250,312 215,312
+            polygon 300,230 332,230 348,302 316,308"
+      DARK="rectangle 476,230 490,254 rectangle 296,194 350,206 rectangle 396,196 460,200 rectangle 396,212 460,216"
+      GLOW="rectangle 208,166 222,176 circle 410,242 410,247" ;;
+    "Shield Gun")
+      GLOW_COLOUR='#50a8ff'
+      BODY="roundrectangle 146,188 384,262 25,25 rectangle 378,204 424,246 rectangle 216,256 252,324 ellipse 432,225 32,94 0,360"
+      DARK="ellipse 432,225 16,72 0,360 rectangle 176,210 352,240"
+      GLOW="fill-opacity 0.35 ellipse 452,225 62,126 -90,90 fill-opacity 1 circle 432,225 432,240 rectangle 188,218 340,232" ;;
+    "Translauncher")
+      GLOW_COLOUR='#40d0ff'
+      BODY="rectangle 168,194 204,236 polygon 200,188 400,188 422,214 400,240 200,240 polygon 240,240 280,240 265,322 225,322
+            polygon 400,198 472,186 472,202 416,214 polygon 400,230 472,242 472,226 416,214 ellipse 506,214 40,15 0,360"
+      DARK="ellipse 506,214 28,9 0,360"
+      GLOW="ellipse 506,212 12,4 0,360 rectangle 228,206 372,214" ;;
+  esac
+}
+
+# weapon_layer NAME OUT: the weapon alone on a transparent 600 x 450 canvas.
+weapon_layer() {
+  weapon_shapes "$1"
+  im -size 600x450 xc:none -stroke '#b4c2d6' -strokewidth 2 -fill '#6e7d94' -draw "$BODY" \
+    ${SECOND:+-fill "$SECOND_COLOUR" -draw "$SECOND"} \
+    -stroke '#151a22' -strokewidth 1 -fill '#262d38' ${DARK:+-draw "$DARK"} "$WORK/w_metal.png"
+  # Light from above: multiply with a vertical ramp, then restore the shape.
+  im "$WORK/w_metal.png" \( -size 600x450 gradient:'#ffffff-#5a5a5a' \) -compose Multiply -composite \
+    \( "$WORK/w_metal.png" -alpha extract \) -compose CopyOpacity -composite "$WORK/w_shaded.png"
+  im -size 600x450 xc:none -fill "$GLOW_COLOUR" -stroke "$GLOW_COLOUR" -strokewidth 3 -draw "$GLOW" "$WORK/w_glow.png"
+  im "$WORK/w_shaded.png" \
+    \( "$WORK/w_glow.png" -alpha extract -blur 0x12 -background "$GLOW_COLOUR" -alpha shape \) -compose over -composite \
+    "$WORK/w_glow.png" -composite \
+    \( "$WORK/w_glow.png" -fill white -colorize 55% -channel A -evaluate multiply 0.6 +channel -morphology Erode Disk:2 \) -composite \
+    -trim +repage "$2"
+}
+WEAPONS=("Redeemer" "Ion Painter" "ONS-Painter" "Classic Sniper" "Sniper Rifle" "Rocket Launcher"
+  "Flak Cannon" "Grenade Launcher" "Minigun" "AVRiL" "LinkGun" "Shock Rifle" "Mine Layer" "Bio-Rifle"
+  "Assault Rifle" "Shield Gun" "Translauncher")
+
+# The sixteen weapons of the weapon settings tabs, in frame order (the 17 above
+# without the ONS-Painter).
+FRAME_WEAPONS=("Redeemer" "Ion Painter" "Classic Sniper" "Sniper Rifle" "Rocket Launcher" "Flak Cannon"
+  "Grenade Launcher" "Minigun" "AVRiL" "LinkGun" "Shock Rifle" "Mine Layer" "Bio-Rifle" "Assault Rifle"
+  "Shield Gun" "Translauncher")
+
+# weapon_scene LAYER STYLE FIT_BOX CAPTION: a 600 x 450 scene around a weapon layer.
+weapon_scene() {
+  local layer="$1" style="$2" fit="$3" caption="$4" dst="$5"
+  local grid="" i
+  for ((i = 0; i <= 600; i += 30)); do grid+="line $i,0 $i,450 "; done
+  for ((i = 0; i <= 450; i += 30)); do grid+="line 0,$i 600,$i "; done
+  local back='#17337a-#040a20' lines='#6fa8ff14' frame='#3f7fe0'
+  [[ $style == frame ]] && back='#26324a-#070a12' lines='#ffffff0a'
+  local -a extra=()
+  if [[ $style == frame ]]; then
+    extra=(-fill none -stroke "$GLOW_COLOUR" -strokewidth 6 -draw "rectangle 3,3 596,446")
+  else
+    extra=(-fill none -stroke "$frame" -strokewidth 5
+      -draw "polyline 18,58 18,18 58,18 polyline 542,18 582,18 582,58 polyline 18,392 18,432 58,432 polyline 542,432 582,432 582,392")
+  fi
+  im -size 600x450 radial-gradient:"$back" -stroke "$lines" -strokewidth 2 -draw "$grid" \
+    -stroke none -fill '#00000090' -draw "ellipse 300,$([[ -n $caption ]] && echo 330 || echo 360) 230,22 0,360" -blur 0x6 \
+    \( "$layer" -resize "$fit" \) -gravity center -geometry "+0$([[ -n $caption ]] && echo -24 || echo +0)" -compose over -composite \
+    "${extra[@]}" "$WORK/scene.png"
+  if [[ -n $caption ]]; then
+    im "$WORK/scene.png" -stroke none -fill "$GLOW_COLOUR" -draw "rectangle 34,386 42,418" \
+      -fill white -font "$FONT_CONDENSED" -pointsize 30 -kerning 3 -gravity southwest -annotate +54+30 "${caption^^}" \
+      "$WORK/scene.png"
+  fi
+  cp "$WORK/scene.png" "$dst"
+}
+
+# to_gif SRC WIDTHxHEIGHT DST
+to_gif() {
+  im "$1" -resize "$2!" -dither FloydSteinberg -colors 160 "$3"
+}
+
+make_weapons() {
+  mkdir -p "$OUT/Weapon Pics" "$OUT/Weapon Small Pics" "$OUT/Weapon Frames"
+  local name
+  for name in "${WEAPONS[@]}"; do
+    weapon_layer "$name" "$WORK/weapon.png"
+    weapon_scene "$WORK/weapon.png" pic 520x250 "$name" "$WORK/large.png"
+    to_gif "$WORK/large.png" 300x225 "$OUT/Weapon Pics/$name.gif"
+    weapon_scene "$WORK/weapon.png" pic 560x340 "" "$WORK/small.png"
+    to_gif "$WORK/small.png" 100x75 "$OUT/Weapon Small Pics/s$name.gif"
+  done
+  for name in "${FRAME_WEAPONS[@]}"; do
+    weapon_layer "$name" "$WORK/weapon.png"
+    weapon_scene "$WORK/weapon.png" frame 560x340 "" "$WORK/frame.png"
+    to_gif "$WORK/frame.png" 100x75 "$OUT/Weapon Frames/$name.gif"
+  done
+}
+
 main() {
   mkdir -p "$OUT"
   local groups=("$@")
-  [[ ${#groups[@]} -eq 0 ]] && groups=(splash)
+  [[ ${#groups[@]} -eq 0 ]] && groups=(splash about icon portraits crosshairs weapons)
   make_emblem
   for g in "${groups[@]}"; do
     case "$g" in
@@ -404,6 +598,7 @@ main() {
       icon) make_icon ;;
       portraits) make_portraits ;;
       crosshairs) make_crosshairs ;;
+      weapons) make_weapons ;;
       *) echo "unknown group: $g" >&2; exit 2 ;;
     esac
   done
