@@ -1,0 +1,105 @@
+#include "documents/writer.h"
+
+namespace brevane {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kQuietMenuHeader = "[XInterface.GUIController]";
+
+// The kind recorded at load; a document put together by hand without kinds is classified here the
+// same way.
+LineKind kindOf(const ConfigDocument &doc, std::size_t i) {
+    if (i < doc.kinds.size()) return doc.kinds[i];
+    const std::string &line = doc.lines[i];
+    if (line.empty()) return LineKind::Empty;
+    if (FindFirst(line, "]") == line.size()) return LineKind::Header;
+    return line.find('=') != std::string::npos ? LineKind::KeyValue : LineKind::Verbatim;
+}
+
+// The ordinary rules, shared by both files: blank-line runs, headers, verbatim and key=value lines.
+class LineWriter {
+public:
+    explicit LineWriter(std::string &out) : m_out(out) {}
+
+    void writeLine(std::string_view text) {
+        m_out += text;
+        m_out += kLineEnd;
+    }
+
+    void writeDocumentLine(const ConfigDocument &doc, std::size_t i) {
+        const std::string &key = doc.keys[i];
+        if (key.empty()) {
+            if (!m_blankWritten) writeLine("");
+            m_blankWritten = true;
+            return;
+        }
+        const std::string &value = doc.values[i];
+        switch (kindOf(doc, i)) {
+        case LineKind::Header:
+            writeLine(key);
+            break;
+        case LineKind::Verbatim:
+            // Loaded with an empty value: a value here means a setting was stored into the line.
+            if (value.empty())
+                writeLine(key);
+            else
+                writeLine(key + "=" + value);
+            break;
+        default:
+            writeLine(key + "=" + value);
+            break;
+        }
+        m_blankWritten = false;
+    }
+
+private:
+    std::string &m_out;
+    bool m_blankWritten = false;
+};
+
+const char *trueFalse(bool checked) {
+    return checked ? "True" : "False";
+}
+
+} // namespace
+
+std::string renderUserIni(const ConfigDocument &doc, const WriterInputs &inputs) {
+    std::string out;
+    LineWriter writer(out);
+    bool speechAliasesWritten = false;
+    bool aliasesWritten = false;
+    for (std::size_t i = 0; i < doc.lines.size(); ++i) {
+        const std::string &key = doc.keys[i];
+        if (key == kQuietMenuHeader && inputs.quietMenuMissing) {
+            writer.writeLine(kQuietMenuHeader);
+            writer.writeLine(std::string("bQuietMenu=") + trueFalse(inputs.quietMenuChecked));
+            writer.writeLine(std::string("bNoToolTips=") + trueFalse(inputs.noToolTipsChecked));
+        } else if (key == "Aliases") {
+            if (!speechAliasesWritten) writer.writeLine(inputs.textToSpeechAliases);
+            speechAliasesWritten = true;
+        } else if (key.find("liases[") != std::string::npos) {
+            if (!aliasesWritten) writer.writeLine(inputs.aliases);
+            aliasesWritten = true;
+        } else {
+            writer.writeDocumentLine(doc, i);
+        }
+    }
+    return out;
+}
+
+std::string renderGameIni(const ConfigDocument &doc) {
+    std::string out;
+    LineWriter writer(out);
+    for (std::size_t i = 0; i < doc.lines.size(); ++i)
+        writer.writeDocumentLine(doc, i);
+    return out;
+}
+
+SaveOutcome WriteDocuments(const std::string &systemFolder, const ConfigDocument &userIni,
+                           const ConfigDocument &gameIni, const WriterInputs &inputs) {
+    return writeFilesSafely({{systemFolder + "User.ini", renderUserIni(userIni, inputs)},
+                             {systemFolder + "UT2004.ini", renderGameIni(gameIni)}});
+}
+
+} // namespace brevane
