@@ -34,13 +34,13 @@ std::vector<std::string> splitLines(std::string_view text) {
     }
 }
 
-void classifyLines(ConfigDocument &doc) {
+void classifyLines(ConfigDocument& doc) {
     const std::size_t count = doc.lines.size();
     doc.kinds.assign(count, LineKind::Empty);
     doc.keys.assign(count, std::string());
     doc.values.assign(count, std::string());
     for (std::size_t i = 0; i < count; ++i) {
-        const std::string &line = doc.lines[i];
+        const std::string& line = doc.lines[i];
         if (line.empty()) continue;
         if (isHeaderLine(line)) {
             doc.kinds[i] = LineKind::Header;
@@ -70,13 +70,13 @@ void ConfigDocument::clear() {
     values.clear();
 }
 
-std::string GetVal(const ConfigDocument &doc, std::string_view key) {
+std::string GetVal(const ConfigDocument& doc, std::string_view key) {
     for (std::size_t i = 0; i < doc.keys.size(); ++i)
         if (equalsIgnoreCase(doc.keys[i], key)) return doc.values[i];
     return {};
 }
 
-std::string GetVal2(const ConfigDocument &doc, std::string_view key, std::string_view header) {
+std::string GetVal2(const ConfigDocument& doc, std::string_view key, std::string_view header) {
     // Only the first matching header matters: a search from any later one covers a subset of the lines.
     for (std::size_t i = 0; i < doc.keys.size(); ++i) {
         if (!equalsIgnoreCase(doc.keys[i], header)) continue;
@@ -87,13 +87,13 @@ std::string GetVal2(const ConfigDocument &doc, std::string_view key, std::string
     return {};
 }
 
-std::optional<std::size_t> findKey(const ConfigDocument &doc, std::string_view key) {
+std::optional<std::size_t> findKey(const ConfigDocument& doc, std::string_view key) {
     for (std::size_t i = 0; i < doc.keys.size(); ++i)
         if (doc.keys[i] == key) return i;
     return std::nullopt;
 }
 
-std::optional<std::size_t> findKeyInSection(const ConfigDocument &doc, std::string_view key,
+std::optional<std::size_t> findKeyInSection(const ConfigDocument& doc, std::string_view key,
                                             std::string_view header) {
     for (std::size_t i = 0; i < doc.keys.size(); ++i) {
         if (doc.keys[i] != header) continue;
@@ -104,7 +104,7 @@ std::optional<std::size_t> findKeyInSection(const ConfigDocument &doc, std::stri
     return std::nullopt;
 }
 
-bool storeValue(ConfigDocument &doc, std::optional<std::size_t> index, std::string_view value) {
+bool storeValue(ConfigDocument& doc, std::optional<std::size_t> index, std::string_view value) {
     if (!index || *index >= doc.values.size()) return false;
     doc.values[*index] = value;
     return true;

@@ -35,24 +35,24 @@ struct ConfigDocument {
 std::vector<std::string> splitLines(std::string_view text);
 
 /// Classifies every line of `doc` and fills its kinds, keys and values (GetUserINI / GetUT2004INI).
-void classifyLines(ConfigDocument &doc);
+void classifyLines(ConfigDocument& doc);
 
 /// Value of the first line whose key equals `key` ignoring ASCII letter case; "" when none.
-std::string GetVal(const ConfigDocument &doc, std::string_view key);
+std::string GetVal(const ConfigDocument& doc, std::string_view key);
 /// As GetVal, but the search starts at the first header line equal to `header` (ignoring case), the
 /// header line included, and runs to the end of the document (it does not stop at the next section).
-std::string GetVal2(const ConfigDocument &doc, std::string_view key, std::string_view header);
+std::string GetVal2(const ConfigDocument& doc, std::string_view key, std::string_view header);
 
 /// Index of the first line whose key equals `key` exactly; nullopt when none ("not found" is never
 /// confused with line 0).
-std::optional<std::size_t> findKey(const ConfigDocument &doc, std::string_view key);
+std::optional<std::size_t> findKey(const ConfigDocument& doc, std::string_view key);
 /// As findKey, searching from the first header line equal to `header` exactly, that line included.
-std::optional<std::size_t> findKeyInSection(const ConfigDocument &doc, std::string_view key,
+std::optional<std::size_t> findKeyInSection(const ConfigDocument& doc, std::string_view key,
                                             std::string_view header);
 
 /// Stores `value` into the value table at `index` when the lookup found a line; a key the document
 /// lacks changes nothing. Returns whether it stored.
-bool storeValue(ConfigDocument &doc, std::optional<std::size_t> index, std::string_view value);
+bool storeValue(ConfigDocument& doc, std::optional<std::size_t> index, std::string_view value);
 
 /// 1-based position of the first exact occurrence of `find` in `text`, 0 when none.
 std::size_t FindFirst(std::string_view text, std::string_view find);

@@ -19,13 +19,13 @@ constexpr char kSeparator = '\\';
 constexpr char kSeparator = '/';
 #endif
 
-std::optional<std::string> nonEmpty(const std::optional<std::string> &text) {
+std::optional<std::string> nonEmpty(const std::optional<std::string>& text) {
     if (text && !text->empty()) return text;
     return std::nullopt;
 }
 
-std::optional<std::string> fromEnv(const char *name) {
-    const char *value = std::getenv(name);
+std::optional<std::string> fromEnv(const char* name) {
+    const char* value = std::getenv(name);
     if (!value) return std::nullopt;
     return std::string(value);
 }
@@ -37,7 +37,7 @@ std::string withSeparator(std::string path) {
 
 // The child of `parent` called `name`, matching letter case as Windows does when the exact name is
 // not there (an installation copied from Windows may say "system" or "SYSTEM").
-std::optional<fs::path> childIgnoringCase(const fs::path &parent, const std::string &name) {
+std::optional<fs::path> childIgnoringCase(const fs::path& parent, const std::string& name) {
     std::error_code ec;
     if (fs::exists(parent / name, ec)) return parent / name;
     for (fs::directory_iterator it(parent, ec), end; !ec && it != end; it.increment(ec))
@@ -47,27 +47,35 @@ std::optional<fs::path> childIgnoringCase(const fs::path &parent, const std::str
 
 // The System folder of an installation folder: its own "System" child in whatever letter case it
 // has, or "System" when there is none yet.
-std::string systemFolderOf(const std::string &installationFolder) {
+std::string systemFolderOf(const std::string& installationFolder) {
     std::string base = withSeparator(installationFolder);
     std::optional<fs::path> existing = childIgnoringCase(base, "System");
     std::string name = existing ? existing->filename().string() : "System";
     return withSeparator(base + name);
 }
 
-bool isFolder(const std::string &path) {
+// A folder given on the command line is kept as an absolute path: it is shown to the user and every
+// later save must land in the same place.
+std::string absolute(const std::string& path) {
+    std::error_code ec;
+    fs::path full = fs::absolute(path, ec);
+    return ec ? path : full.string();
+}
+
+bool isFolder(const std::string& path) {
     std::error_code ec;
     return fs::is_directory(path, ec);
 }
 
 // "SOFTWARE\Wow6432Node\..." for a key under SOFTWARE: where a 64-bit registry keeps a 32-bit
 // program's entries.
-std::string wow6432Form(const std::string &key) {
+std::string wow6432Form(const std::string& key) {
     std::size_t cut = key.find('\\');
     if (cut == std::string::npos) return key;
     return key.substr(0, cut + 1) + "Wow6432Node\\" + key.substr(cut + 1);
 }
 
-LocateResult found(LocateResult result, const std::string &systemFolder, InstallationSource source) {
+LocateResult found(LocateResult result, const std::string& systemFolder, InstallationSource source) {
     result.SystemFolder = systemFolder;
     result.InstalledSystemFolder = systemFolder;
     result.GamePath = systemFolder + "UT2004.exe";
@@ -76,17 +84,17 @@ LocateResult found(LocateResult result, const std::string &systemFolder, Install
 }
 
 #ifndef _WIN32
-std::optional<std::string> winePrefixOf(const LocateEnvironment &env) {
+std::optional<std::string> winePrefixOf(const LocateEnvironment& env) {
     if (auto prefix = nonEmpty(env.winePrefix)) return prefix;
     if (auto home = nonEmpty(env.home)) return withSeparator(*home) + ".wine";
     return std::nullopt;
 }
 
 // The game's entry in the Wine registry, when the folder it names exists.
-std::optional<std::string> fromWineRegistry(const std::string &prefix, std::vector<std::string> &places) {
+std::optional<std::string> fromWineRegistry(const std::string& prefix, std::vector<std::string>& places) {
     places.push_back("Wine registry " + withSeparator(prefix) + "system.reg, HKEY_LOCAL_MACHINE\\" +
                      kGameRegistryKey + " (also under Wow6432Node), value \"" + kGameRegistryValue + "\"");
-    for (const std::string &key : {std::string(kGameRegistryKey), wow6432Form(kGameRegistryKey)}) {
+    for (const std::string& key : {std::string(kGameRegistryKey), wow6432Form(kGameRegistryKey)}) {
         std::string folder =
             registryText(ReadWineRegistryValue(prefix, RegistryRoot::LocalMachine, key, kGameRegistryValue));
         if (folder.empty()) continue;
@@ -104,14 +112,14 @@ std::optional<std::string> fromWineRegistry(const std::string &prefix, std::vect
 }
 #endif
 
-std::optional<std::string> sandboxDataHome(const LocateEnvironment &env) {
+std::optional<std::string> sandboxDataHome(const LocateEnvironment& env) {
     // Relative values of XDG_DATA_HOME are to be ignored, like an unset one.
     if (auto xdg = nonEmpty(env.xdgDataHome); xdg && fs::path(*xdg).is_absolute()) return *xdg;
     if (auto home = nonEmpty(env.home)) return withSeparator(*home) + ".local" + kSeparator + "share";
     return std::nullopt;
 }
 
-void makeSandbox(LocateResult &result, const LocateOptions &options) {
+void makeSandbox(LocateResult& result, const LocateOptions& options) {
     std::optional<std::string> dataHome = sandboxDataHome(options.environment);
     if (!dataHome) {
         result.sandboxError = "Neither XDG_DATA_HOME nor HOME is set.";
@@ -128,7 +136,7 @@ void makeSandbox(LocateResult &result, const LocateOptions &options) {
         return;
     }
     const std::string defaults = withSeparator(withSeparator(options.programFolder) + "Default");
-    for (const char *name : {"User.ini", "UT2004.ini"}) {
+    for (const char* name : {"User.ini", "UT2004.ini"}) {
         // The user's earlier edits in the sandbox stay.
         if (fs::exists(system + name, ec)) continue;
         fs::copy_file(defaults + name, system + name, fs::copy_options::skip_existing, ec);
@@ -143,7 +151,7 @@ LocateEnvironment LocateEnvironment::fromProcess() {
                              fromEnv("XDG_DATA_HOME")};
 }
 
-std::optional<std::string> winePathToLocal(const std::string &winePrefix, const std::string &windowsPath) {
+std::optional<std::string> winePathToLocal(const std::string& winePrefix, const std::string& windowsPath) {
     if (windowsPath.size() < 2 || windowsPath[1] != ':' ||
         !std::isalpha(static_cast<unsigned char>(windowsPath[0])))
         return std::nullopt;
@@ -166,18 +174,18 @@ std::optional<std::string> winePathToLocal(const std::string &winePrefix, const 
     return base.string();
 }
 
-LocateResult locateInstallation(const LocateOptions &options) {
+LocateResult locateInstallation(const LocateOptions& options) {
     LocateResult result;
-    const LocateEnvironment &env = options.environment;
+    const LocateEnvironment& env = options.environment;
     if (auto dir = nonEmpty(options.gameDir))
-        return found(std::move(result), systemFolderOf(*dir), InstallationSource::GameDirOption);
+        return found(std::move(result), systemFolderOf(absolute(*dir)), InstallationSource::GameDirOption);
     if (auto dir = nonEmpty(env.brevaneGameDir))
-        return found(std::move(result), systemFolderOf(*dir), InstallationSource::GameDirVariable);
+        return found(std::move(result), systemFolderOf(absolute(*dir)), InstallationSource::GameDirVariable);
 
 #ifdef _WIN32
     result.placesLooked.push_back(std::string("Registry HKEY_LOCAL_MACHINE\\") + kGameRegistryKey + ", value \"" +
                                   kGameRegistryValue + "\"");
-    for (const std::string &key : {std::string(kGameRegistryKey), wow6432Form(kGameRegistryKey)}) {
+    for (const std::string& key : {std::string(kGameRegistryKey), wow6432Form(kGameRegistryKey)}) {
         std::string folder = registryText(ReadRegistryValue(RegistryRoot::LocalMachine, key, kGameRegistryValue));
         if (!folder.empty() && isFolder(systemFolderOf(folder)))
             return found(std::move(result), systemFolderOf(folder), InstallationSource::WineRegistry);
@@ -198,9 +206,9 @@ LocateResult locateInstallation(const LocateOptions &options) {
     return result;
 }
 
-std::string installationNotFoundMessage(const LocateResult &result) {
+std::string installationNotFoundMessage(const LocateResult& result) {
     std::string text = "Brevane could not find Unreal Tournament 2004. It looked at:\n";
-    for (const std::string &place : result.placesLooked)
+    for (const std::string& place : result.placesLooked)
         text += "  " + place + "\n";
     text += "\nStart Brevane with --game-dir DIR, or set BREVANE_GAME_DIR, to name the game's folder "
             "(the one that holds System).\n";

@@ -8,8 +8,8 @@
 namespace brevane {
 
 /// The registry entry the game's installer writes.
-inline constexpr const char *kGameRegistryKey = "SOFTWARE\\Unreal Technology\\Installed Apps\\UT2004";
-inline constexpr const char *kGameRegistryValue = "Folder";
+inline constexpr const char* kGameRegistryKey = "SOFTWARE\\Unreal Technology\\Installed Apps\\UT2004";
+inline constexpr const char* kGameRegistryValue = "Folder";
 
 /// The parts of the process environment that decide where to look. Unset and empty are the same.
 struct LocateEnvironment {
@@ -44,19 +44,19 @@ struct LocateResult {
     std::string sandboxError;
 };
 
-/// Finds the installation: the --game-dir option, then BREVANE_GAME_DIR (both taken as given), then
-/// the game's entry in Wine's registry (also under Wow6432Node) when its folder exists, then the
-/// native port's ~/.ut2004/System. When none is there, makes the sandbox
+/// Finds the installation: the --game-dir option, then BREVANE_GAME_DIR (both taken as given, made
+/// absolute), then the game's entry in Wine's registry (also under Wow6432Node) when its folder
+/// exists, then the native port's ~/.ut2004/System. When none is there, makes the sandbox
 /// $XDG_DATA_HOME/brevane/System/ (default ~/.local/share/...) and copies the bundled User.ini and
 /// UT2004.ini into it, never overwriting files a sandbox already has.
-LocateResult locateInstallation(const LocateOptions &options);
+LocateResult locateInstallation(const LocateOptions& options);
 
 /// A Windows path (such as C:\UT2004) as a path under the Wine prefix, through its dosdevices drive
 /// links; letter case of each folder is matched as Windows would. nullopt when the drive has no link
 /// or the folder does not exist.
-std::optional<std::string> winePathToLocal(const std::string &winePrefix, const std::string &windowsPath);
+std::optional<std::string> winePathToLocal(const std::string& winePrefix, const std::string& windowsPath);
 
 /// The text the program shows once when nothing was found: every place looked at and the sandbox.
-std::string installationNotFoundMessage(const LocateResult &result);
+std::string installationNotFoundMessage(const LocateResult& result);
 
 } // namespace brevane

@@ -13,13 +13,13 @@ FileText failure(int err) {
 }
 } // namespace
 
-FileText ReadFile(const std::string &path) {
+FileText ReadFile(const std::string& path) {
     std::error_code ec;
     // Some platforms open a folder for reading without complaint; say what it is.
     if (std::filesystem::is_directory(path, ec)) return failure(EISDIR);
 
     errno = 0;
-    std::FILE *file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return failure(errno ? errno : ENOENT);
 
     FileText result;

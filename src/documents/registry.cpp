@@ -46,7 +46,7 @@ char escapedControl(char c) {
 // Reads an escaped text from `text` at `pos` up to the unescaped `end` character and leaves `pos`
 // after it. Wine writes characters outside ASCII as \x escapes of their UTF-16 code; raw bytes above
 // ASCII are taken as UTF-8. Everything comes back as Windows-1252. nullopt when `end` never comes.
-std::optional<std::string> readEscaped(std::string_view text, std::size_t &pos, char end) {
+std::optional<std::string> readEscaped(std::string_view text, std::size_t& pos, char end) {
     std::string out;
     std::string raw;
     auto flushRaw = [&] {
@@ -110,8 +110,8 @@ RegistryValue parseData(std::string_view data) {
 
 } // namespace
 
-std::string registryText(const RegistryValue &value) {
-    const std::string *text = std::get_if<std::string>(&value);
+std::string registryText(const RegistryValue& value) {
+    const std::string* text = std::get_if<std::string>(&value);
     return text ? *text : std::string();
 }
 
@@ -149,7 +149,7 @@ RegistryValue parseWineRegistryValue(std::string_view regText, std::string_view 
     return std::string();
 }
 
-RegistryValue ReadWineRegistryValue(const std::string &winePrefix, RegistryRoot root, std::string_view subKey,
+RegistryValue ReadWineRegistryValue(const std::string& winePrefix, RegistryRoot root, std::string_view subKey,
                                     std::string_view valueName) {
     std::string path = winePrefix;
     if (!path.empty() && path.back() != '/') path += '/';

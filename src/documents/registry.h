@@ -16,7 +16,7 @@ using RegistryValue = std::variant<std::string, std::int32_t>;
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
 /// The text of a value, or "" when it is a number.
-std::string registryText(const RegistryValue &value);
+std::string registryText(const RegistryValue& value);
 
 #ifdef _WIN32
 /// Reads `valueName` of `subKey` under `root`. A string value gives its text up to its first NUL, a
@@ -26,7 +26,7 @@ RegistryValue ReadRegistryValue(RegistryRoot root, std::string_view subKey, std:
 
 /// The same reading, from Wine's registry files in `winePrefix` (system.reg for the local machine,
 /// user.reg for the current user). A missing or unreadable file gives "".
-RegistryValue ReadWineRegistryValue(const std::string &winePrefix, RegistryRoot root, std::string_view subKey,
+RegistryValue ReadWineRegistryValue(const std::string& winePrefix, RegistryRoot root, std::string_view subKey,
                                     std::string_view valueName);
 
 /// Looks `valueName` up under `subKey` (backslash-separated, compared ignoring case) in the text of

@@ -22,13 +22,13 @@ RegistryValue ReadRegistryValue(RegistryRoot root, std::string_view subKey, std:
         if (type == REG_SZ) {
             std::vector<char> buffer(size + 1, '\0');
             DWORD fetched = size;
-            if (RegQueryValueExA(key, nameText.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(buffer.data()),
+            if (RegQueryValueExA(key, nameText.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
                                  &fetched) == ERROR_SUCCESS)
                 result = std::string(buffer.data()); // up to the first NUL
         } else if (type == REG_DWORD) {
             DWORD number = 0;
             DWORD fetched = sizeof number;
-            if (RegQueryValueExA(key, nameText.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(&number),
+            if (RegQueryValueExA(key, nameText.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number),
                                  &fetched) == ERROR_SUCCESS &&
                 fetched == sizeof number)
                 result = static_cast<std::int32_t>(number);

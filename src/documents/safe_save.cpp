@@ -26,26 +26,26 @@ std::string reasonOf(int err) {
     return std::strerror(err);
 }
 
-std::string folderOf(const std::string &path) {
+std::string folderOf(const std::string& path) {
     std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string nameOf(const std::string &path) {
+std::string nameOf(const std::string& path) {
     std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // A link is followed so that the file it points at is replaced and the link itself stays.
-std::string resolveLinks(const std::string &path) {
+std::string resolveLinks(const std::string& path) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
     char resolved[PATH_MAX];
     return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
 }
 
-int writeAll(int fd, const std::string &bytes) {
+int writeAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -60,8 +60,8 @@ int writeAll(int fd, const std::string &bytes) {
 
 // Writes `bytes` to a new temporary file beside `target`, with the given permissions and owner, and
 // flushes it to disk. Returns the temporary's path, or the error number with nothing left behind.
-std::optional<std::string> writeTemporary(const std::string &target, const std::string &bytes,
-                                          const struct stat *like, int &err) {
+std::optional<std::string> writeTemporary(const std::string& target, const std::string& bytes,
+                                          const struct stat* like, int& err) {
     static std::atomic<unsigned> counter{0};
     const mode_t mode = like ? (like->st_mode & 07777) : 0666;
     std::string temp;
@@ -100,14 +100,14 @@ struct Prepared {
     std::optional<std::string> bakTemp; // those contents, ready to become <target>.bak
 };
 
-void removeTemporaries(const std::vector<Prepared> &prepared) {
-    for (const Prepared &p : prepared) {
+void removeTemporaries(const std::vector<Prepared>& prepared) {
+    for (const Prepared& p : prepared) {
         if (!p.temp.empty()) ::unlink(p.temp.c_str());
         if (p.bakTemp) ::unlink(p.bakTemp->c_str());
     }
 }
 
-std::optional<Failure> prepare(const FileToWrite &file, Prepared &out) {
+std::optional<Failure> prepare(const FileToWrite& file, Prepared& out) {
     out.target = resolveLinks(file.path);
     struct stat st {};
     const bool exists = ::stat(out.target.c_str(), &st) == 0;
@@ -132,9 +132,9 @@ std::optional<Failure> prepare(const FileToWrite &file, Prepared &out) {
 }
 
 // Puts back the targets already replaced when a later rename failed.
-void rollBack(const std::vector<Prepared> &prepared, std::size_t replaced) {
+void rollBack(const std::vector<Prepared>& prepared, std::size_t replaced) {
     for (std::size_t i = 0; i < replaced; ++i) {
-        const Prepared &p = prepared[i];
+        const Prepared& p = prepared[i];
         if (!p.old) {
             ::unlink(p.target.c_str());
             continue;
@@ -147,7 +147,7 @@ void rollBack(const std::vector<Prepared> &prepared, std::size_t replaced) {
     }
 }
 
-void syncFolder(const std::string &folder) {
+void syncFolder(const std::string& folder) {
     int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     (void)::fsync(fd);
@@ -156,7 +156,7 @@ void syncFolder(const std::string &folder) {
 
 } // namespace
 
-SaveOutcome writeFilesSafely(const std::vector<FileToWrite> &files) {
+SaveOutcome writeFilesSafely(const std::vector<FileToWrite>& files) {
     std::vector<Prepared> prepared(files.size());
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (std::optional<Failure> failure = prepare(files[i], prepared[i])) {
@@ -167,7 +167,7 @@ SaveOutcome writeFilesSafely(const std::vector<FileToWrite> &files) {
 
     // Backups first: they touch only the .bak files, so a failure here leaves every target as it was.
     for (std::size_t i = 0; i < prepared.size(); ++i) {
-        Prepared &p = prepared[i];
+        Prepared& p = prepared[i];
         if (!p.bakTemp) continue;
         if (::rename(p.bakTemp->c_str(), (p.target + ".bak").c_str()) != 0) {
             int err = errno;
@@ -187,14 +187,14 @@ SaveOutcome writeFilesSafely(const std::vector<FileToWrite> &files) {
     }
 
     std::set<std::string> folders;
-    for (const Prepared &p : prepared)
+    for (const Prepared& p : prepared)
         folders.insert(folderOf(p.target));
-    for (const std::string &folder : folders)
+    for (const std::string& folder : folders)
         syncFolder(folder);
     return SaveOutcome{};
 }
 
-std::string saveFailureMessage(const SaveOutcome &outcome) {
+std::string saveFailureMessage(const SaveOutcome& outcome) {
     return "Could not save " + outcome.file + ": " + outcome.reason +
            ".\n\nNo file was replaced; User.ini and UT2004.ini are as they were before the save.";
 }

@@ -26,9 +26,9 @@ struct SaveOutcome {
 /// A target that is read-only, not a regular file, or in a missing folder fails the whole save: no
 /// target is replaced and no temporary file is left. A symbolic link is followed and its target
 /// replaced, so the link stays.
-SaveOutcome writeFilesSafely(const std::vector<FileToWrite> &files);
+SaveOutcome writeFilesSafely(const std::vector<FileToWrite>& files);
 
 /// The text the program shows for a failed save, naming the file and the reason.
-std::string saveFailureMessage(const SaveOutcome &outcome);
+std::string saveFailureMessage(const SaveOutcome& outcome);
 
 } // namespace brevane

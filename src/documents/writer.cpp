@@ -9,9 +9,9 @@ constexpr std::string_view kQuietMenuHeader = "[XInterface.GUIController]";
 
 // The kind recorded at load; a document put together by hand without kinds is classified here the
 // same way.
-LineKind kindOf(const ConfigDocument &doc, std::size_t i) {
+LineKind kindOf(const ConfigDocument& doc, std::size_t i) {
     if (i < doc.kinds.size()) return doc.kinds[i];
-    const std::string &line = doc.lines[i];
+    const std::string& line = doc.lines[i];
     if (line.empty()) return LineKind::Empty;
     if (FindFirst(line, "]") == line.size()) return LineKind::Header;
     return line.find('=') != std::string::npos ? LineKind::KeyValue : LineKind::Verbatim;
@@ -20,21 +20,21 @@ LineKind kindOf(const ConfigDocument &doc, std::size_t i) {
 // The ordinary rules, shared by both files: blank-line runs, headers, verbatim and key=value lines.
 class LineWriter {
 public:
-    explicit LineWriter(std::string &out) : m_out(out) {}
+    explicit LineWriter(std::string& out) : m_out(out) {}
 
     void writeLine(std::string_view text) {
         m_out += text;
         m_out += kLineEnd;
     }
 
-    void writeDocumentLine(const ConfigDocument &doc, std::size_t i) {
-        const std::string &key = doc.keys[i];
+    void writeDocumentLine(const ConfigDocument& doc, std::size_t i) {
+        const std::string& key = doc.keys[i];
         if (key.empty()) {
             if (!m_blankWritten) writeLine("");
             m_blankWritten = true;
             return;
         }
-        const std::string &value = doc.values[i];
+        const std::string& value = doc.values[i];
         switch (kindOf(doc, i)) {
         case LineKind::Header:
             writeLine(key);
@@ -54,23 +54,23 @@ public:
     }
 
 private:
-    std::string &m_out;
+    std::string& m_out;
     bool m_blankWritten = false;
 };
 
-const char *trueFalse(bool checked) {
+const char* trueFalse(bool checked) {
     return checked ? "True" : "False";
 }
 
 } // namespace
 
-std::string renderUserIni(const ConfigDocument &doc, const WriterInputs &inputs) {
+std::string renderUserIni(const ConfigDocument& doc, const WriterInputs& inputs) {
     std::string out;
     LineWriter writer(out);
     bool speechAliasesWritten = false;
     bool aliasesWritten = false;
     for (std::size_t i = 0; i < doc.lines.size(); ++i) {
-        const std::string &key = doc.keys[i];
+        const std::string& key = doc.keys[i];
         if (key == kQuietMenuHeader && inputs.quietMenuMissing) {
             writer.writeLine(kQuietMenuHeader);
             writer.writeLine(std::string("bQuietMenu=") + trueFalse(inputs.quietMenuChecked));
@@ -88,7 +88,7 @@ std::string renderUserIni(const ConfigDocument &doc, const WriterInputs &inputs)
     return out;
 }
 
-std::string renderGameIni(const ConfigDocument &doc) {
+std::string renderGameIni(const ConfigDocument& doc) {
     std::string out;
     LineWriter writer(out);
     for (std::size_t i = 0; i < doc.lines.size(); ++i)
@@ -96,8 +96,8 @@ std::string renderGameIni(const ConfigDocument &doc) {
     return out;
 }
 
-SaveOutcome WriteDocuments(const std::string &systemFolder, const ConfigDocument &userIni,
-                           const ConfigDocument &gameIni, const WriterInputs &inputs) {
+SaveOutcome WriteDocuments(const std::string& systemFolder, const ConfigDocument& userIni,
+                           const ConfigDocument& gameIni, const WriterInputs& inputs) {
     return writeFilesSafely({{systemFolder + "User.ini", renderUserIni(userIni, inputs)},
                              {systemFolder + "UT2004.ini", renderGameIni(gameIni)}});
 }

@@ -27,15 +27,15 @@ struct WriterInputs {
 ///   unless a value was stored into it, then as key=value; every other line as key=value.
 /// The alias blocks and the QuietMenu header leave the blank-line run as it was: a blank line right
 /// after them is dropped when a blank line came right before them.
-std::string renderUserIni(const ConfigDocument &doc, const WriterInputs &inputs);
+std::string renderUserIni(const ConfigDocument& doc, const WriterInputs& inputs);
 
 /// The bytes of UT2004.ini: the blank-line, header, verbatim and key=value rules above.
-std::string renderGameIni(const ConfigDocument &doc);
+std::string renderGameIni(const ConfigDocument& doc);
 
 /// WriteDocuments: renders both files and writes them safely into `systemFolder` (which ends in a
 /// separator) as "User.ini" and "UT2004.ini", keeping the previous versions as .bak files. On
 /// failure neither file changes and the result names the file and the reason.
-SaveOutcome WriteDocuments(const std::string &systemFolder, const ConfigDocument &userIni,
-                           const ConfigDocument &gameIni, const WriterInputs &inputs);
+SaveOutcome WriteDocuments(const std::string& systemFolder, const ConfigDocument& userIni,
+                           const ConfigDocument& gameIni, const WriterInputs& inputs);
 
 } // namespace brevane

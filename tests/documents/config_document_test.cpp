@@ -23,7 +23,7 @@ TEST(SplitLines, CutsAtCrLfOnly) {
         {"a\rb\r\r\nc", {"a\rb\r", "c"}},
         {std::string("x\0y\r\nz", 6), {std::string("x\0y", 3), "z"}},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(splitLines(c.text), c.lines) << testing::PrintToString(c.text);
 }
 
@@ -49,7 +49,7 @@ TEST(ConfigDocument, ClassifiesEachLine) {
         {"[Engine.Input] ; remark", LineKind::Verbatim, "[Engine.Input] ; remark", ""},
         {"   ", LineKind::Verbatim, "   ", ""},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         ConfigDocument doc;
         doc.load(c.line + "\r\nnext=1");
         ASSERT_EQ(doc.lineCount(), 2u);
@@ -97,7 +97,7 @@ TEST(Lookups, GetValIgnoresCaseAndTakesTheFirstMatch) {
         {"bplayershadows", "True"}, {"BPLAYERSHADOWS", "True"}, {"Name", ""},    {"Name ", " Player"},
         {"Dup", "first"},           {"OnlyBefore", "early"},    {"Missing", ""}, {"", ""},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(GetVal(doc, c.key), c.value) << c.key;
 }
 
@@ -116,7 +116,7 @@ TEST(Lookups, GetVal2SearchesFromTheHeaderToTheEnd) {
         {"OnlyBefore", "[Engine.Input]", ""}, // a key before its header is not seen
         {"Dup", "[Engine.Input]", "first"},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(GetVal2(doc, c.key, c.header), c.value) << c.key << " " << c.header;
 }
 
@@ -129,7 +129,7 @@ TEST(Lookups, FindKeyComparesExactlyAndTellsNotFoundFromLineZero) {
         {"OnlyBefore", 0}, {"bPlayerShadows", 2},         {"bplayershadows", std::nullopt},
         {"Dup", 4},        {"; no equals sign here", 11}, {"Missing", std::nullopt},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(findKey(doc, c.key), c.index) << c.key;
 }
 
@@ -148,7 +148,7 @@ TEST(Lookups, FindKeyInSectionComparesExactlyFromTheHeader) {
         {"[Late]", "[Late]", 10}, // the header line itself is included
         {"Other", "[NoSuchSection]", std::nullopt},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(findKeyInSection(doc, c.key, c.header), c.index) << c.key << " " << c.header;
 }
 
@@ -198,7 +198,7 @@ TEST(TextSearch, FindFirstIsExactAndOneBased) {
     } cases[] = {
         {"Key=[Value]", "]", 11}, {"a=b=c", "=", 2}, {"abc", "ABC", 0}, {"abc", "d", 0}, {"", "x", 0},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(FindFirst(c.text, c.find), c.position) << c.text << " " << c.find;
 }
 
@@ -218,7 +218,7 @@ TEST(TextSearch, CountOccurrencesCountsOverlapsWithEitherCaseRule) {
         {"abc", "", true, 0},
         {"ab", "abc", false, 0},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(CountOccurrences(c.text, c.find, c.caseSensitive), c.count) << c.text << " " << c.find;
 }
 

@@ -16,7 +16,7 @@ using testing_support::TempDir;
 using testing_support::writeBytes;
 
 // A Wine prefix as the game's installer leaves it: the registry file, drive C: and its dosdevices link.
-void makeWinePrefix(const fs::path &prefix, const std::string &regFixture, const fs::path &gameFolder) {
+void makeWinePrefix(const fs::path& prefix, const std::string& regFixture, const fs::path& gameFolder) {
     fs::create_directories(prefix / "dosdevices");
     fs::create_directories(prefix / "drive_c");
     fs::copy_file(fixture(regFixture + "/system.reg"), prefix / "system.reg");
@@ -24,11 +24,11 @@ void makeWinePrefix(const fs::path &prefix, const std::string &regFixture, const
     if (!gameFolder.empty()) fs::create_directories(prefix / "drive_c" / gameFolder);
 }
 
-std::string folderOf(const fs::path &path) {
+std::string folderOf(const fs::path& path) {
     return fs::canonical(path).string() + "/";
 }
 
-LocateOptions optionsWithHome(const TempDir &dir) {
+LocateOptions optionsWithHome(const TempDir& dir) {
     LocateOptions options;
     options.environment.home = (dir.path() / "home").string();
     options.programFolder = (dir.path() / "program").string();
@@ -73,7 +73,7 @@ TEST(Installation, WinePathsGoThroughTheDriveLinks) {
         {"D:\\Games\\UT2004", std::nullopt}, // no link for drive D:
         {"C:\\Games\\Missing", std::nullopt}, {"\\\\server\\share", std::nullopt}, {"", std::nullopt},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(winePathToLocal(prefix, c.windows), c.local) << c.windows;
 }
 
@@ -117,8 +117,10 @@ TEST(Installation, OptionThenVariableOverrideDiscovery) {
         {std::string(), var, InstallationSource::GameDirVariable, var + "/system/"}, // empty = not given
         {dir.folder() + "absent", std::nullopt, InstallationSource::GameDirOption,
          dir.folder() + "absent/System/"},
+        {"relative/game", std::nullopt, InstallationSource::GameDirOption,
+         fs::absolute("relative/game").string() + "/System/"},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         options.gameDir = c.option;
         options.environment.brevaneGameDir = c.variable;
         LocateResult result = locateInstallation(options);
@@ -150,7 +152,7 @@ TEST(Installation, NothingFoundMakesASandboxFromTheDefaultCopies) {
     ASSERT_EQ(result.placesLooked.size(), 2u);
     EXPECT_NE(result.placesLooked[0].find(dir.folder() + "home/.wine/system.reg"), std::string::npos);
     EXPECT_NE(result.placesLooked[1].find(dir.folder() + "home/.ut2004/System/"), std::string::npos);
-    for (const auto &place : result.placesLooked)
+    for (const auto& place : result.placesLooked)
         EXPECT_NE(message.find(place), std::string::npos);
     EXPECT_NE(message.find(sandbox), std::string::npos);
 

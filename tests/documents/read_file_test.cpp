@@ -42,7 +42,7 @@ TEST(ReadFile, FailuresCarryTheSystemReason) {
         {dir.folder() + "plain/User.ini", "Not a directory"},
         {dir.path().string(), "Is a directory"},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         FileText read = ReadFile(c.path);
         EXPECT_FALSE(read.ok) << c.path;
         EXPECT_EQ(read.error, c.reason) << c.path;

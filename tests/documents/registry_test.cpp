@@ -34,7 +34,7 @@ TEST(WineRegistry, ReadsValuesWithTheRegistrySemantics) {
         {kKey + "\\Patches", "Folder", std::string("C:\\Wrong")}, // a sub-key is a key of its own
         {"SOFTWARE\\Unreal Technology", "Folder", std::string()},
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(ReadWineRegistryValue(prefix, RegistryRoot::LocalMachine, c.key, c.name), c.expected)
             << c.key << " / " << c.name;
 }

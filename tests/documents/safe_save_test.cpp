@@ -18,14 +18,14 @@ using testing_support::readBytes;
 using testing_support::TempDir;
 using testing_support::writeBytes;
 
-std::set<std::string> namesIn(const fs::path &folder) {
+std::set<std::string> namesIn(const fs::path& folder) {
     std::set<std::string> names;
-    for (const auto &entry : fs::directory_iterator(folder))
+    for (const auto& entry : fs::directory_iterator(folder))
         names.insert(entry.path().filename().string());
     return names;
 }
 
-ConfigDocument loaded(const std::string &text) {
+ConfigDocument loaded(const std::string& text) {
     ConfigDocument doc;
     doc.load(text);
     return doc;
@@ -112,13 +112,13 @@ TEST(SafeSave, AnyFailureReplacesNothingAndLeavesNoTemporary) {
          "Permission denied",
          true},
     };
-    const auto before = [&](const fs::path &folder) {
+    const auto before = [&](const fs::path& folder) {
         std::vector<std::pair<std::string, std::string>> files;
-        for (const auto &name : namesIn(folder))
+        for (const auto& name : namesIn(folder))
             files.emplace_back(name, fs::is_regular_file(folder / name) ? readBytes(folder / name) : "<dir>");
         return files;
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         if (c.rootCanBypass && ::geteuid() == 0) continue; // root writes read-only files
         const fs::path firstFolder = fs::path(c.files[0].path).parent_path();
         const auto firstBefore = before(firstFolder);

@@ -20,7 +20,7 @@ TEST(Windows1252, MapsTheHighControlsAndTheUndefinedFive) {
         char32_t cp;
     } cases[] = {{0x80, 0x20AC}, {0x81, 0x0081}, {0x8D, 0x008D}, {0x8F, 0x008F}, {0x90, 0x0090},
                  {0x9D, 0x009D}, {0x9F, 0x0178}, {0x92, 0x2019}, {0xE9, 0x00E9}, {0x1B, 0x001B}};
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(windows1252ToUnicode(c.byte), c.cp) << int(c.byte);
 }
 
@@ -36,7 +36,7 @@ TEST(Windows1252, Utf8WithoutAByteOrInvalidIsHandledWithoutLoss) {
         {"a\xE9z", "a\xE9z"},       // not UTF-8: the byte is kept as it is
         {"\xC3", "\xC3"},           // truncated sequence
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(utf8ToWindows1252(c.utf8), c.bytes) << c.utf8;
 }
 

@@ -14,7 +14,7 @@ std::string joined(std::initializer_list<std::string> lines) {
     return text.substr(0, text.size() - 2); // no CR LF after the last line
 }
 
-ConfigDocument loaded(const std::string &text) {
+ConfigDocument loaded(const std::string& text) {
     ConfigDocument doc;
     doc.load(text);
     return doc;
@@ -22,7 +22,7 @@ ConfigDocument loaded(const std::string &text) {
 
 TEST(Writer, OrdinaryRulesForBothFiles) {
     struct Case {
-        const char *what;
+        const char* what;
         std::string in;
         std::string out;
     } cases[] = {
@@ -42,7 +42,7 @@ TEST(Writer, OrdinaryRulesForBothFiles) {
         {"LF-only file is one line", "[A]\na=1\n", crlf({"[A]\na=1\n"})},
         {"empty file", "", ""},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         const ConfigDocument doc = loaded(c.in);
         EXPECT_EQ(renderGameIni(doc), c.out) << c.what;
         EXPECT_EQ(renderUserIni(doc, WriterInputs{}), c.out) << c.what;
@@ -136,7 +136,7 @@ TEST(Writer, QuietMenuLinesFollowTheFlagAndTheTwoBoxes) {
         {joined({"[xinterface.guicontroller]", "x=1"}), true, true, true,
          crlf({"[xinterface.guicontroller]", "x=1"})},
     };
-    for (const auto &c : cases) {
+    for (const auto& c : cases) {
         WriterInputs inputs;
         inputs.quietMenuMissing = c.missing;
         inputs.quietMenuChecked = c.quiet;
