@@ -163,7 +163,8 @@ make_icon() {
   im -size 256x256 radial-gradient:'#2050c0-#06103a' "$WORK/icon_back.png" \
     -compose CopyOpacity -composite "$WORK/icon_fill.png"
   im "$WORK/icon_fill.png" "$WORK/icon_back.png" -compose over -composite \
-    \( "$WORK/emblem.png" -resize 236x236 \) -gravity center -composite -depth 8 "$OUT/Brevane.png"
+    \( "$WORK/emblem.png" -resize 236x236 \) -gravity center -composite -depth 8 \
+    -define png:exclude-chunks=date,time "$OUT/Brevane.png"
   im -size 512x512 xc:none \
     -stroke '#8fd8ff' -strokewidth 40 -fill '#0a1d5a' -draw "polygon $(polygon_points 256 256 200 6 0)" \
     -stroke none -fill '#ffffff' -draw "polygon 256,96 388,340 256,282 124,340" \
@@ -177,7 +178,7 @@ make_icon() {
   done
   im "$OUT/Brevane.png" -resize 64x64 "$WORK/icon_64.png"
   im "$WORK/icon_16.png" "$WORK/icon_24.png" "$WORK/icon_32.png" "$WORK/icon_48.png" \
-    "$WORK/icon_64.png" "$OUT/Brevane.png" "$OUT/Brevane.ico"
+    "$WORK/icon_64.png" "$OUT/Brevane.png" -define png:exclude-chunks=date,time "$OUT/Brevane.ico"
 }
 
 # --- player portraits -----------------------------------------------------------
