@@ -24,20 +24,14 @@ tk::MessageAnswer INI::message(const std::string& text, tk::MessageButtons butto
     return services.messages->show(text, buttons, icon);
 }
 
-void INI::Form_Load(const StartupPaths& found) {
+void INI::Form_Load(const LocateResult& found) {
     state.DefaultsLoaded = false;
     selectedTab = 0;
     state.SystemFolder = found.SystemFolder;
     state.InstalledSystemFolder = found.InstalledSystemFolder;
     state.GamePath = found.GamePath;
     state.sandbox = found.sandbox;
-    if (found.sandbox) {
-        std::string text = "No installation of Unreal Tournament 2004 was found. Brevane looked in:\r\n";
-        for (const std::string& place : found.placesLooked) text += "\r\n    " + place;
-        text += "\r\n\r\nIt now edits a copy of its default files in:\r\n\r\n    " + found.SystemFolder +
-                "\r\n\r\nStart Brevane with --game-dir FOLDER (or set BREVANE_GAME_DIR) to edit your game's files.";
-        message(text, tk::MessageButtons::Ok, tk::MessageIcon::Warning);
-    }
+    if (found.sandbox) message(installationNotFoundMessage(found), tk::MessageButtons::Ok, tk::MessageIcon::Warning);
     Load_INI_Form();
 }
 

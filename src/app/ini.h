@@ -9,6 +9,7 @@
 
 #include "app/app_state.h"
 #include "app/pages.h"
+#include "documents/installation.h"
 #include "toolkit/control_array.h"
 #include "toolkit/form.h"
 #include "toolkit/media_device.h"
@@ -17,15 +18,6 @@
 #include "toolkit/services.h"
 
 namespace brevane {
-
-/// Where the game was found, as the window's Load handler takes it.
-struct StartupPaths {
-    std::string SystemFolder;
-    std::string InstalledSystemFolder;
-    std::string GamePath;
-    bool sandbox = false;                  ///< nothing was found; a copy of the default files is edited
-    std::vector<std::string> placesLooked; ///< where the installation was looked for
-};
 
 /// The twelve tab captions in tab order ("&" marks the access key).
 extern const char* const kTabCaptions[12];
@@ -55,7 +47,7 @@ public:
 
     /// The window's Load handler: selects the first tab, takes the installation's paths and runs the
     /// full load. Says once, in a message box, when no installation was found and a sandbox is used.
-    void Form_Load(const StartupPaths& found);
+    void Form_Load(const LocateResult& found);
     /// The full load: reads both files from SystemFolder, fills the raw pages and every control.
     /// When a file cannot be read it says which and why, and marks the documents as not loaded.
     void Load_INI_Form();

@@ -8,6 +8,7 @@
 
 #include "app/frm_splash.h"
 #include "app/ini.h"
+#include "documents/installation.h"
 #include "qt/app_style.h"
 #include "qt/binder.h"
 #include "qt/main_window.h"
@@ -64,17 +65,17 @@ int runBrevane(int argc, char** argv) {
     window.binder().timer(splashModel.tmrShow);
     QApplication::processEvents();
 
-    StartupPaths found;
+    LocateResult found;
     if (parser.isSet(systemDir)) {
         found.SystemFolder = withSeparator(QFile::encodeName(parser.value(systemDir)).toStdString());
         found.InstalledSystemFolder = found.SystemFolder;
         found.GamePath = found.SystemFolder + "UT2004.exe";
     } else {
-        // Until discovery lands: the game folder given, or the native port's user folder.
-        std::string game = parser.isSet(gameDir) ? QFile::encodeName(parser.value(gameDir)).toStdString() + "/System/"
-                                                 : qgetenv("HOME").toStdString() + "/.ut2004/System/";
-        found.SystemFolder = found.InstalledSystemFolder = game;
-        found.GamePath = game + "UT2004.exe";
+        LocateOptions where;
+        where.environment = LocateEnvironment::fromProcess();
+        where.programFolder = programFolder;
+        if (parser.isSet(gameDir)) where.gameDir = QFile::encodeName(parser.value(gameDir)).toStdString();
+        found = locateInstallation(where);
     }
     model.Form_Load(found);
     window.updateCaption();

@@ -10,8 +10,8 @@ namespace {
 
 using namespace testing_support;
 
-brevane::StartupPaths pathsFor(const std::string& folder) {
-    brevane::StartupPaths p;
+brevane::LocateResult pathsFor(const std::string& folder) {
+    brevane::LocateResult p;
     p.SystemFolder = p.InstalledSystemFolder = folder;
     p.GamePath = folder + "UT2004.exe";
     return p;
@@ -67,7 +67,7 @@ TEST(FullLoad, ASandboxIsAnnouncedOnceWithEveryPlaceLookedAt) {
     writeBytes(dir.path() / "UT2004.ini", crlf({"Port=1"}));
     ScriptedServices s;
     brevane::INI ini(s.services(), BREVANE_BIN_DIR "/");
-    brevane::StartupPaths paths = pathsFor(dir.folder());
+    brevane::LocateResult paths = pathsFor(dir.folder());
     paths.sandbox = true;
     paths.placesLooked = {"the Wine registry in /home/p/.wine", "/home/p/.ut2004/System/"};
     ini.Form_Load(paths);
