@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QScreen>
+#include <cstdio>
 
 #include "app/frm_splash.h"
 #include "app/ini.h"
@@ -50,9 +51,17 @@ int runBrevane(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QString::fromStdString(programFolder + "Images/Brevane.png")));
 
     QtMessageBoxes messages;
+    // Taking pictures must never wait for a person: messages go to the terminal instead.
+    struct PrintedMessages : tk::MessageBoxService {
+        tk::MessageAnswer show(const std::string& text, tk::MessageButtons buttons, tk::MessageIcon) override {
+            std::fprintf(stderr, "Brevane: %s\n", text.c_str());
+            return buttons == tk::MessageButtons::YesNo ? tk::MessageAnswer::No : tk::MessageAnswer::Ok;
+        }
+    } printed;
     QtFileDialogs files;
     QtShell shell;
     tk::Services services{&messages, &files, &shell, nullptr, nullptr};
+    if (parser.isSet(screenshots)) services.messages = &printed;
     INI model(services, programFolder);
 
     // Main: the splash first, its timer counting from now; the main window is created hidden and
