@@ -443,8 +443,10 @@ weapon_shapes() {
       GLOW_COLOUR='#ff8a20'
       BODY="polygon 104,172 380,160 420,180 420,270 104,276 polygon 200,162 220,128 330,128 352,162 rectangle 420,176 540,252
             rectangle 534,166 562,262 polygon 220,274 260,274 245,352 205,352"
-      DARK="rectangle 232,140 320,154 rectangle 440,188 528,197 rectangle 440,209 528,218 rectangle 440,230 528,239"
-      GLOW="roundrectangle 146,194 334,248 12,12" ;;
+      DARK="rectangle 232,140 320,154 rectangle 440,188 528,197 rectangle 440,209 528,218 rectangle 440,230 528,239
+            roundrectangle 140,188 340,254 12,12"
+      GLOW="roundrectangle 154,198 188,244 8,8 roundrectangle 200,198 234,244 8,8 roundrectangle 246,198 280,244 8,8
+            roundrectangle 292,198 326,244 8,8" ;;
     "Grenade Launcher")
       GLOW_COLOUR='#70ff40'
       BODY="polygon 160,190 80,200 80,260 160,236 rectangle 160,184 402,236 rectangle 400,180 540,226
@@ -520,6 +522,13 @@ weapon_layer() {
     -stroke '#151a22' -strokewidth 1 -fill '#262d38' ${DARK:+-draw "$DARK"} "$WORK/w_metal.png"
   # Light from above: multiply with a vertical ramp, then restore the shape.
   im "$WORK/w_metal.png" \( -size 600x450 gradient:'#ffffff-#5a5a5a' \) -compose Multiply -composite \
+    \( "$WORK/w_metal.png" -alpha extract \) -compose CopyOpacity -composite "$WORK/w_flat.png"
+  # A soft sheen along every upper edge: the shape minus itself moved down.
+  im "$WORK/w_metal.png" -alpha extract \( +clone -roll +0+9 \) -compose Minus_Src -composite -blur 0x2 \
+    "$WORK/w_sheen_mask.png"
+  im -size 600x450 xc:white "$WORK/w_sheen_mask.png" -alpha off -compose CopyOpacity -composite \
+    -channel A -evaluate multiply 0.45 +channel "$WORK/w_sheen.png"
+  im "$WORK/w_flat.png" "$WORK/w_sheen.png" -compose over -composite \
     \( "$WORK/w_metal.png" -alpha extract \) -compose CopyOpacity -composite "$WORK/w_shaded.png"
   im -size 600x450 xc:none -fill "$GLOW_COLOUR" -stroke "$GLOW_COLOUR" -strokewidth 3 -draw "$GLOW" "$WORK/w_glow.png"
   im "$WORK/w_shaded.png" \
