@@ -11,6 +11,7 @@ const char* const kTabCaptions[12] = {"Player Settings", "Bind Keys",  "&Communi
 INI::INI(tk::Services services_, std::string programFolder)
     : services(services_), pb_Player(form, "pb_Player"), RTB_User(form, "RTB_User"),
       RTB_TextToSpeechAlias(form, "RTB_TextToSpeechAlias"), RTB_Aliases(form, "RTB_Aliases"),
+      aliasPages(form, RTB_TextToSpeechAlias, RTB_Aliases),
       mmcMP3(services.media), pages(form, state, pb_Player) {
     state.ProgramFolder = std::move(programFolder);
     RTB_User.add(0);
@@ -57,6 +58,7 @@ void INI::Load_INI_Form() {
     state.gameIni.load(game.text);
     state.documentsLoaded = true;
     fillRawPages(user.text, game.text);
+    aliasPages.load(state.userIni);
     for (SettingsStep* step : pages.loadOrder()) step->load();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/alias_pages.h"
 #include "app/app_state.h"
 #include "app/pages.h"
 #include "documents/installation.h"
@@ -38,6 +39,8 @@ public:
     tk::ControlArray<tk::RichTextBox> RTB_User;
     tk::RichTextBox RTB_TextToSpeechAlias;
     tk::RichTextBox RTB_Aliases;
+    /// The buttons and captions of the "Text Alias" and "Aliases" tabs.
+    AliasPages aliasPages;
     /// The hidden media player of the menu music.
     tk::MediaDevice mmcMP3;
     /// The tab shown (0..11).

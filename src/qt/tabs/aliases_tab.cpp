@@ -1,19 +1,12 @@
-#include <QLabel>
-
 #include "app/ini.h"
-#include "qt/binder.h"
-#include "qt/layout_kit.h"
+#include "qt/frames/alias_frame.h"
 #include "qt/tabs/tab_context.h"
 
 namespace brevane::qt {
 
-QWidget* buildAliasesTab(TabContext& ctx) {
-    (void)ctx;
-    QGridLayout* grid = nullptr;
-    QWidget* page = makePage(grid);
-    QGridLayout* inner = nullptr;
-    grid->addWidget(makeFrame("Aliases", inner), 0, 0);
-    return page;
+QWidget *buildAliasesTab(TabContext &ctx) {
+    AliasPages &aliases = ctx.ini.aliasPages;
+    return buildAliasPage(ctx.binder, aliases.aliasesCaption, ctx.ini.RTB_Aliases, aliases.cb_Aliases, 8.25);
 }
 
 } // namespace brevane::qt

@@ -1,19 +1,13 @@
-#include <QLabel>
-
 #include "app/ini.h"
-#include "qt/binder.h"
-#include "qt/layout_kit.h"
+#include "qt/frames/alias_frame.h"
 #include "qt/tabs/tab_context.h"
 
 namespace brevane::qt {
 
-QWidget* buildTextAliasTab(TabContext& ctx) {
-    (void)ctx;
-    QGridLayout* grid = nullptr;
-    QWidget* page = makePage(grid);
-    QGridLayout* inner = nullptr;
-    grid->addWidget(makeFrame("Text Alias", inner), 0, 0);
-    return page;
+QWidget *buildTextAliasTab(TabContext &ctx) {
+    AliasPages &aliases = ctx.ini.aliasPages;
+    return buildAliasPage(ctx.binder, aliases.speechCaption, ctx.ini.RTB_TextToSpeechAlias,
+                          aliases.cb_TxTAlias_Add, 9.75);
 }
 
 } // namespace brevane::qt
