@@ -19,9 +19,8 @@ struct LoadedWindow {
     explicit LoadedWindow(const std::string &user) {
         writeBytes(dir.path() / "User.ini", user);
         writeBytes(dir.path() / "UT2004.ini", crlf({"[Engine.Engine]", "RenderDevice=D3DDrv.D3DRenderDevice"}));
-        brevane::StartupPaths found;
-        found.SystemFolder = found.InstalledSystemFolder = dir.folder();
-        ini.Form_Load(found);
+        ini.state.SystemFolder = ini.state.InstalledSystemFolder = dir.folder();
+        ini.Load_INI_Form();
     }
 };
 
