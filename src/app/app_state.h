@@ -30,6 +30,11 @@ struct AppState {
     std::string LastGoodText;
     /// The bQuietMenu key had no value at the last load; the writer then adds the menu lines.
     bool QuietMenuMissing = false;
+    /// The section of the Direct3D options, decided by each load from the render device in use:
+    /// "[D3D9Drv.D3D9RenderDevice]" or "[D3DDrv.D3DRenderDevice]".
+    std::string Direct3DSection = "[D3DDrv.D3DRenderDevice]";
+    /// The first RenderDevice value of UT2004.ini at the last load.
+    std::string LoadedRenderDevice;
 };
 
 } // namespace brevane

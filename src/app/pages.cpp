@@ -2,12 +2,29 @@
 
 namespace brevane {
 
-Pages::Pages(tk::Form& form, AppState& state, tk::PictureBox& pb_Player) {
-    (void)form;
-    (void)state;
-    (void)pb_Player;
-}
+Pages::Pages(tk::Form &form, AppState &state, tk::PictureBox &pb_Player, tk::Services &services)
+    : shared(form, state), playerProfile(form, state, pb_Player, services), switches(form, state, shared) {}
 
-std::vector<SettingsStep*> Pages::loadOrder() { return {}; }
+std::vector<SettingsStep *> Pages::loadOrder() {
+    // One line per slot, in the order of the full load and of the collect.
+    return {
+        &playerProfile, // player profile
+        &switches,      // game and HUD switches
+        // display options: client and Direct3D
+        // display options: OpenGL, software and Pixomatic
+        // audio options
+        // mouse options
+        // objectives and IRC settings
+        // colour rows
+        // weapon settings
+        // crosshair chooser
+        // custom beacon switch
+        // resolution, brightness and render device
+        // Bind Keys page
+        // communication and HUD numbers
+        // weapon priority editor
+        // duplicate-key pass
+    };
+}
 
 } // namespace brevane

@@ -4,17 +4,26 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "settings/player_profile.h"
 #include "settings/settings_step.h"
+#include "settings/shared_controls.h"
+#include "settings/switches.h"
 #include "toolkit/form.h"
 #include "toolkit/picture_box.h"
+#include "toolkit/services.h"
 
 namespace brevane {
 
 struct Pages {
-    Pages(tk::Form& form, AppState& state, tk::PictureBox& pb_Player);
+    Pages(tk::Form &form, AppState &state, tk::PictureBox &pb_Player, tk::Services &services);
 
     /// The steps in load (and collect) order.
-    std::vector<SettingsStep*> loadOrder();
+    std::vector<SettingsStep *> loadOrder();
+
+    /// Arrays and numeric families shared by several pages; constructed before the pages.
+    SharedControls shared;
+    PlayerProfile playerProfile;
+    Switches switches;
 };
 
 } // namespace brevane

@@ -1,0 +1,80 @@
+#include "settings/rules.h"
+
+#include "documents/config_document.h"
+#include "settings/number_text.h"
+#include "toolkit/check_box.h"
+#include "toolkit/option_button.h"
+
+namespace brevane::rules {
+
+namespace {
+std::string textOf(const Row &row) {
+    return row.control ? controlText(*row.control) : std::string();
+}
+} // namespace
+
+Rule Switch() {
+    return {"Switch",
+            [](const Row &row, const std::string &stored) {
+                if (auto *box = dynamic_cast<tk::CheckBox *>(row.control))
+                    box->setChecked(equalsIgnoreCase(stored, "True"));
+            },
+            [](const Row &row) -> std::string {
+                auto *box = dynamic_cast<const tk::CheckBox *>(row.control);
+                return box && box->checked() ? "True" : "False";
+            },
+            {},
+            {}};
+}
+
+Rule Text() {
+    return {"Text",
+            [](const Row &row, const std::string &stored) { setControlText(*row.control, stored); },
+            textOf,
+            {},
+            {}};
+}
+
+Rule FirstN(std::size_t n) {
+    return {
+        "First " + std::to_string(n),
+        [n](const Row &row, const std::string &stored) { setControlText(*row.control, firstChars(stored, n)); },
+        textOf,
+        {},
+        {}};
+}
+
+Rule NumberN(std::size_t n) {
+    return {"Number " + std::to_string(n),
+            [n](const Row &row, const std::string &stored) {
+                setControlText(*row.control, firstChars(numberText(leadingNumber(stored)), n));
+            },
+            textOf,
+            {},
+            {}};
+}
+
+Rule Count() {
+    return {"Count",
+            [](const Row &row, const std::string &stored) {
+                setControlText(*row.control, stored.empty() ? std::string("0") : stored);
+            },
+            textOf,
+            {},
+            {}};
+}
+
+Rule Team(tk::OptionButton &red, tk::OptionButton &blue) {
+    return {"Team",
+            [&red, &blue](const Row &, const std::string &stored) {
+                if (equalsIgnoreCase(stored, "0"))
+                    red.setValue(true);
+                else
+                    blue.setValue(true);
+            },
+            [&red](const Row &) -> std::string { return red.value() ? "0" : "1"; },
+            {},
+            {}};
+}
+
+} // namespace brevane::rules
