@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QIcon>
 #include <QScreen>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <cstdio>
+#include <sys/resource.h>
 
 #include "app/frm_splash.h"
 #include "app/ini.h"
@@ -32,6 +35,8 @@ std::string withSeparator(std::string folder) {
 } // namespace
 
 int runBrevane(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Brevane");
     QApplication::setApplicationVersion("1.0");
@@ -44,7 +49,10 @@ int runBrevane(int argc, char** argv) {
     QCommandLineOption gameDir("game-dir", "The game's installation folder (the one holding System/).", "DIR");
     QCommandLineOption systemDir("system-dir", "Edit the User.ini and UT2004.ini of DIR directly.", "DIR");
     QCommandLineOption screenshots("screenshots", "Save pictures of every window into OUT and quit.", "OUT");
-    parser.addOptions({gameDir, systemDir, screenshots});
+    QCommandLineOption measure("measure-startup",
+                               "Show the main window as soon as it is loaded (no splash wait), print the time "
+                               "from start to the window on screen and the peak memory, and quit.");
+    parser.addOptions({gameDir, systemDir, screenshots, measure});
     parser.process(app);
 
     const std::string programFolder = withSeparator(QFile::encodeName(QApplication::applicationDirPath()).toStdString());
@@ -61,7 +69,7 @@ int runBrevane(int argc, char** argv) {
     QtFileDialogs files;
     QtShell shell;
     tk::Services services{&messages, &files, &shell, nullptr, nullptr};
-    if (parser.isSet(screenshots)) services.messages = &printed;
+    if (parser.isSet(screenshots) || parser.isSet(measure)) services.messages = &printed;
     INI model(services, programFolder);
 
     // Main: the splash first, its timer counting from now; the main window is created hidden and
@@ -93,6 +101,18 @@ int runBrevane(int argc, char** argv) {
     splashModel.showMainWindow = [&window] { window.showMainWindow(); };
     splashModel.closeSplash = [&splash] { splash.close(); };
 
+    if (parser.isSet(measure)) {
+        splashModel.tmrShow.setEnabled(false);
+        QTimer::singleShot(0, &window, [&] {
+            splashModel.Form_KeyPress(); // give way at once, as a key press would
+            QApplication::processEvents();
+            struct rusage usage {};
+            getrusage(RUSAGE_SELF, &usage);
+            std::printf("startup_ms=%lld peak_rss_kb=%ld\n", static_cast<long long>(sinceStart.elapsed()),
+                        usage.ru_maxrss);
+            QApplication::quit();
+        });
+    }
     if (parser.isSet(screenshots)) {
         splashModel.tmrShow.setEnabled(false);
         takeScreenshots(splash, window, parser.value(screenshots), nullptr);
