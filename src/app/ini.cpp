@@ -12,7 +12,8 @@ INI::INI(tk::Services services_, std::string programFolder)
     : services(services_), pb_Player(form, "pb_Player"), RTB_User(form, "RTB_User"),
       RTB_TextToSpeechAlias(form, "RTB_TextToSpeechAlias"), RTB_Aliases(form, "RTB_Aliases"),
       aliasPages(form, RTB_TextToSpeechAlias, RTB_Aliases),
-      mmcMP3(services.media), pages(form, state, pb_Player, services) {
+      mmcMP3(services.media), pages(form, state, pb_Player, services),
+      rawPages(form, RTB_User, state, services) {
     state.ProgramFolder = std::move(programFolder);
     pages.playerProfile.showDefaultPicture();
     RTB_User.add(0);

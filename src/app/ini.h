@@ -10,6 +10,7 @@
 #include "app/alias_pages.h"
 #include "app/app_state.h"
 #include "app/pages.h"
+#include "app/raw_ini_pages.h"
 #include "documents/installation.h"
 #include "toolkit/control_array.h"
 #include "toolkit/form.h"
@@ -47,6 +48,8 @@ public:
     int selectedTab = 0;
 
     Pages pages;
+    /// The search, jump and save controls of the two raw-text tabs.
+    RawIniPages rawPages;
 
     /// The window's Load handler: selects the first tab, takes the installation's paths and runs the
     /// full load. Says once, in a message box, when no installation was found and a sandbox is used.
