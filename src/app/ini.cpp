@@ -82,6 +82,15 @@ std::string INI::caption() const {
     return "Brevane";
 }
 
+std::string INI::musicFile() const { return state.ProgramFolder + "Music/Brevane Menu Music.mp3"; }
+
+void INI::StartMenuMusic() {
+    mmcMP3.DeviceType = "MPEGVideo";
+    mmcMP3.FileName = musicFile();
+    mmcMP3.setCommand("Open");
+    mmcMP3.setCommand("Play");
+}
+
 void INI::Form_Unload() {
     mmcMP3.setCommand("Stop");
     mmcMP3.setCommand("Close");

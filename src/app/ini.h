@@ -79,6 +79,15 @@ public:
     void mnuAbout_Click();
     /// Asks the view to open the About window (Help ▸ About).
     std::function<void()> showAbout;
+    /// True from Help ▸ About until the About window has closed; a second Help ▸ About does nothing.
+    bool aboutOpen = false;
+    /// The view says the About window has closed (OK).
+    void frmAbout_Unload() { aboutOpen = false; }
+
+    /// The menu music at start: device type, file name, "Open", "Play". It plays once.
+    void StartMenuMusic();
+    /// Music/Brevane Menu Music.mp3 in the program folder.
+    std::string musicFile() const;
 
     /// Shows a message box with the caption "Brevane"; a no-op without a message service.
     tk::MessageAnswer message(const std::string& text, tk::MessageButtons buttons = tk::MessageButtons::Ok,

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
+#include <QPointer>
 #include <QScreen>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -13,9 +14,12 @@
 #include "app/frm_splash.h"
 #include "app/ini.h"
 #include "documents/installation.h"
+#include "qt/about_window.h"
 #include "qt/app_style.h"
 #include "qt/binder.h"
 #include "qt/main_window.h"
+#include "qt/qt_launcher.h"
+#include "qt/qt_media.h"
 #include "qt/qt_services.h"
 #include "qt/screenshots.h"
 #include "qt/splash_window.h"
@@ -68,9 +72,19 @@ int runBrevane(int argc, char** argv) {
     } printed;
     QtFileDialogs files;
     QtShell shell;
-    tk::Services services{&messages, &files, &shell, nullptr, nullptr};
+    QtProcessLauncher launcher;
+    QtMediaBackend media;
+    tk::Services services{&messages, &files, &shell, &launcher, &media};
     if (parser.isSet(screenshots) || parser.isSet(measure)) services.messages = &printed;
     INI model(services, programFolder);
+    // Help ▸ About: a window without owner, so it outlives the main window until its OK.
+    QPointer<AboutWindow> about;
+    model.showAbout = [&] {
+        about = new AboutWindow(model.services, programFolder, [&model] { model.frmAbout_Unload(); });
+        centre(*about);
+        about->show();
+        about->activateWindow();
+    };
 
     // Main: the splash first, its timer counting from now; the main window is created hidden and
     // loaded while the splash is on screen.
@@ -95,6 +109,7 @@ int runBrevane(int argc, char** argv) {
         found = locateInstallation(where);
     }
     model.Form_Load(found);
+    if (!parser.isSet(screenshots)) model.StartMenuMusic();
     window.updateCaption();
     centre(window);
 
@@ -115,9 +130,14 @@ int runBrevane(int argc, char** argv) {
     }
     if (parser.isSet(screenshots)) {
         splashModel.tmrShow.setEnabled(false);
-        takeScreenshots(splash, window, parser.value(screenshots), nullptr);
+        takeScreenshots(splash, window, parser.value(screenshots), [&]() -> QWidget* {
+            model.mnuAbout_Click();
+            return about.data();
+        });
     }
-    return app.exec();
+    const int status = app.exec();
+    delete about.data(); // before the model it reports to
+    return status;
 }
 
 } // namespace brevane::qt
