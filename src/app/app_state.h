@@ -35,6 +35,15 @@ struct AppState {
     std::string Direct3DSection = "[D3DDrv.D3DRenderDevice]";
     /// The first RenderDevice value of UT2004.ini at the last load.
     std::string LoadedRenderDevice;
+
+    // Key capture on the bind boxes; kept for the whole run, a reload does not reset them.
+    /// The key name most recently put into a bind box by a capture.
+    std::string LastBoundKey;
+    /// The index of that bind box.
+    int LastBoundIndex = 0;
+    /// The text of the bind box that most recently received the focus, given back when it loses the
+    /// focus without a capture.
+    std::string TextBeforeCapture;
 };
 
 } // namespace brevane

@@ -3,7 +3,8 @@
 namespace brevane {
 
 Pages::Pages(tk::Form &form, AppState &state, tk::PictureBox &pb_Player, tk::Services &services)
-    : shared(form, state), playerProfile(form, state, pb_Player, services), switches(form, state, shared) {}
+    : shared(form, state), playerProfile(form, state, pb_Player, services), switches(form, state, shared),
+      bindKeys(form, state, pb_Player) {}
 
 std::vector<SettingsStep *> Pages::loadOrder() {
     // One line per slot, in the order of the full load and of the collect.
@@ -20,10 +21,10 @@ std::vector<SettingsStep *> Pages::loadOrder() {
         // crosshair chooser
         // custom beacon switch
         // resolution, brightness and render device
-        // Bind Keys page
+        &bindKeys, // Bind Keys page
         // communication and HUD numbers
         // weapon priority editor
-        // duplicate-key pass
+        &bindKeys.finalPass(), // duplicate-key pass
     };
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "bindings/bind_keys_page.h"
 #include "settings/player_profile.h"
 #include "settings/settings_step.h"
 #include "settings/shared_controls.h"
@@ -24,6 +25,8 @@ struct Pages {
     SharedControls shared;
     PlayerProfile playerProfile;
     Switches switches;
+    /// The 140 bind boxes `tbx_Bind` of the "Player Settings", "Bind Keys" and "&Communication / Hud" tabs.
+    BindKeysPage bindKeys;
 };
 
 } // namespace brevane

@@ -89,7 +89,6 @@ tk::Control* Binder::controlFor(const QWidget* widget) const {
 QLineEdit* Binder::textBox(tk::TextBox& box) {
     auto* edit = new BoundLineEdit(box);
     track(box, edit);
-    edit->setFocusPolicy(box.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
     auto paint = [edit, &box](tk::Property p) {
         switch (p) {
         case tk::Property::Text: {

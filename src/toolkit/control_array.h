@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "toolkit/control.h"
 #include "toolkit/form.h"
 
 namespace tk {

@@ -35,7 +35,8 @@ public:
     std::function<void(int keyCode)> KeyDown;
     std::function<void(int keyCode)> KeyUp;
     std::function<void(int charCode)> KeyPress;
-    /// Button codes: 1 left, 2 right, 4 middle (extra buttons as the view reports them).
+    /// Button codes: 1 left, 2 right, 4 middle, the extra buttons 193 ("Mouse4") to 197. A press that
+    /// gives the box the focus is reported before its GotFocus.
     std::function<void(int button)> MouseDown;
 
     void fireKeyDown(int code) { if (KeyDown) KeyDown(code); }

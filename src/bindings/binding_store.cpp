@@ -1,0 +1,66 @@
+#include "bindings/binding_store.h"
+
+#include <algorithm>
+
+#include "app/app_state.h"
+#include "bindings/key_names.h"
+#include "toolkit/form.h"
+
+namespace brevane {
+
+namespace {
+
+/// The key of the `wanted`-th (1-based) binding line of `command`, or "".
+std::string nthBinding(const std::vector<std::string> &keys, const std::vector<std::string> &values,
+                       std::string_view command, int wanted) {
+    const std::size_t lines = std::min(keys.size(), values.size());
+    int seen = 0;
+    for (std::size_t i = 0; i < lines; ++i) {
+        if (!equalsIgnoreCase(values[i], command)) continue;
+        if (++seen == wanted) return keys[i];
+    }
+    return {};
+}
+
+} // namespace
+
+std::string GetBind(const std::vector<std::string> &keys, const std::vector<std::string> &values,
+                    std::string_view command) {
+    return nthBinding(keys, values, command, 1);
+}
+
+std::string GetBind2(const std::vector<std::string> &keys, const std::vector<std::string> &values,
+                     std::string_view command) {
+    return nthBinding(keys, values, command, 2);
+}
+
+bool storeBinding(ConfigDocument &userIni, std::string_view keyName, std::string_view command) {
+    if (keyName.empty()) return false;
+    return storeValue(userIni, findKey(userIni, keyName), command);
+}
+
+bool unbindKey(ConfigDocument &userIni, std::string_view keyName) {
+    if (keyName.empty()) return false;
+    return storeValue(userIni, findKey(userIni, keyName), "");
+}
+
+double restingFontSize(std::string_view text) {
+    return text.size() > 10 ? 6.0 : 7.0;
+}
+
+void Bind(AppState &state, tk::ControlArray<tk::TextBox> &boxes, int index, int keyCode, tk::Control &parking) {
+    std::string name = KeyCodeToName(keyCode);
+    state.LastBoundKey = name;
+    state.LastBoundIndex = index;
+    if (boxes.has(index)) boxes[index].setText(std::move(name));
+    parking.form().setFocus(&parking);
+}
+
+void DelKey(const AppState &state, tk::ControlArray<tk::TextBox> &boxes) {
+    for (const auto &[index, box] : boxes.members()) {
+        if (index != state.LastBoundIndex && equalsIgnoreCase(box->text(), state.LastBoundKey)) box->setText("");
+        box->setFontSize(restingFontSize(box->text()));
+    }
+}
+
+} // namespace brevane
