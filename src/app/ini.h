@@ -12,6 +12,7 @@
 #include "app/pages.h"
 #include "app/raw_ini_pages.h"
 #include "documents/installation.h"
+#include "documents/writer.h"
 #include "toolkit/control_array.h"
 #include "toolkit/form.h"
 #include "toolkit/media_device.h"
@@ -59,6 +60,14 @@ public:
     void Load_INI_Form();
     /// Stores every managed control into the documents, page by page in load order.
     void CollectSettings();
+    /// The save sequence of File > Save and Play > Play UT2004: back to the installation's folder
+    /// after File > New, CollectSettings, then both files written safely. A failure, and a save while
+    /// nothing is loaded, is told in a message box naming the file and the reason; a success shows
+    /// nothing. Returns whether both files were written.
+    bool saveDocuments();
+    /// What the writer takes from the window besides the documents: the alias texts and the states
+    /// of "Quiet Menu" (c_Hud(8)) and c_Hud(9).
+    WriterInputs writerInputs() const;
 
     /// The window caption: "Brevane", plus the edited folder when it is a sandbox copy.
     std::string caption() const;

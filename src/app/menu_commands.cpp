@@ -1,13 +1,44 @@
 // The main window's menu commands.
 #include "app/ini.h"
+#include "app/open_save_file.h"
 
 namespace brevane {
 
-void INI::mnuFileNew_Click() {}
+namespace {
+/// Where the first occurrence of `name` starts in `path`, ignoring ASCII letter case.
+std::optional<std::size_t> findIgnoreCase(const std::string& path, std::string_view name) {
+    for (std::size_t s = 0; s + name.size() <= path.size(); ++s)
+        if (equalsIgnoreCase(std::string_view(path).substr(s, name.size()), name)) return s;
+    return std::nullopt;
+}
+} // namespace
 
-void INI::mnuFileOpen_Click() {}
+void INI::mnuFileNew_Click() {
+    state.SystemFolder = state.ProgramFolder + "Default/";
+    state.DefaultsLoaded = true;
+    Load_INI_Form();
+}
 
-void INI::frmFileSave_Click() {}
+void INI::mnuFileOpen_Click() {
+    const std::string chosen = OpenFileDialog(services.files, state.SystemFolder);
+    // Only the folder of the chosen file counts: both files are loaded from it, whichever was picked.
+    // The cut at "UT2004.ini" comes second, so it wins when the path holds both names.
+    std::optional<std::string> folder;
+    if (auto at = findIgnoreCase(chosen, "User.ini")) folder = chosen.substr(0, *at);
+    if (auto at = findIgnoreCase(chosen, "UT2004.ini")) folder = chosen.substr(0, *at);
+    if (folder) {
+        state.SystemFolder = *folder;
+        // The files shown now come from the chosen folder, and a save must go back there, not into
+        // the installation that File > New would have restored.
+        state.DefaultsLoaded = false;
+    }
+    // A cancel or another file name reloads from the folder used before; unsaved edits are dropped.
+    Load_INI_Form();
+}
+
+void INI::frmFileSave_Click() {
+    saveDocuments();
+}
 
 void INI::mnuFileExit_Click() {
     if (requestClose) requestClose();
