@@ -4,7 +4,8 @@ namespace brevane {
 
 Pages::Pages(tk::Form &form, AppState &state, tk::PictureBox &pb_Player, tk::Services &services)
     : shared(form, state), playerProfile(form, state, pb_Player, services), switches(form, state, shared),
-      bindKeys(form, state, pb_Player) {}
+      bindKeys(form, state, pb_Player),
+      audioOptions(form, state, shared), mouseOptions(state, shared), commNumbers(state, shared) {}
 
 std::vector<SettingsStep *> Pages::loadOrder() {
     // One line per slot, in the order of the full load and of the collect.
@@ -13,8 +14,8 @@ std::vector<SettingsStep *> Pages::loadOrder() {
         &switches,      // game and HUD switches
         // display options: client and Direct3D
         // display options: OpenGL, software and Pixomatic
-        // audio options
-        // mouse options
+        &audioOptions, // audio options
+        &mouseOptions, // mouse options
         // objectives and IRC settings
         // colour rows
         // weapon settings
@@ -22,7 +23,7 @@ std::vector<SettingsStep *> Pages::loadOrder() {
         // custom beacon switch
         // resolution, brightness and render device
         &bindKeys, // Bind Keys page
-        // communication and HUD numbers
+        &commNumbers, // communication and HUD numbers
         // weapon priority editor
         &bindKeys.finalPass(), // duplicate-key pass
     };

@@ -5,6 +5,9 @@
 
 #include "app/app_state.h"
 #include "bindings/bind_keys_page.h"
+#include "settings/audio_options.h"
+#include "settings/comm_numbers.h"
+#include "settings/mouse_options.h"
 #include "settings/player_profile.h"
 #include "settings/settings_step.h"
 #include "settings/shared_controls.h"
@@ -27,6 +30,9 @@ struct Pages {
     Switches switches;
     /// The 140 bind boxes `tbx_Bind` of the "Player Settings", "Bind Keys" and "&Communication / Hud" tabs.
     BindKeysPage bindKeys;
+    AudioOptions audioOptions;
+    MouseOptions mouseOptions;
+    CommNumbers commNumbers;
 };
 
 } // namespace brevane
