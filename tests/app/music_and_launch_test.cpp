@@ -22,10 +22,12 @@ struct GameFixture {
     RecordingLauncher launcher;
     RecordingMedia media;
     std::vector<std::string> events; // "close" and "start", in order
+    std::string userIniAtStart;      // the installation's User.ini as the game found it
     struct OrderedLauncher : tk::ProcessLauncher {
-        GameFixture *f;
-        std::string start(const std::string &program) override {
+        GameFixture* f;
+        std::string start(const std::string& program) override {
             f->events.push_back("start");
+            f->userIniAtStart = readBytes(f->system() + "User.ini");
             return f->launcher.start(program);
         }
     } ordered;
@@ -60,7 +62,7 @@ TEST(MenuMusic, StartSendsDeviceTypeFileOpenPlayAndTheMenusSendTheirCommand) {
     brevane::INI ini({nullptr, nullptr, nullptr, nullptr, &media}, "/opt/brevane/");
     ini.StartMenuMusic();
     ASSERT_EQ(media.commands.size(), 2u);
-    for (const auto &c : media.commands) {
+    for (const auto& c : media.commands) {
         EXPECT_EQ(c.deviceType, "MPEGVideo");
         EXPECT_EQ(c.fileName, "/opt/brevane/Music/Brevane Menu Music.mp3");
     }
@@ -91,6 +93,17 @@ TEST(PlayUT2004, AsksThenNoStartsTheGameWithoutWritingEitherFile) {
     EXPECT_FALSE(fs::exists(f.system() + "User.ini.bak"));
 }
 
+TEST(PlayUT2004, YesAfterFileNewWritesTheDefaultsIntoTheInstallationThenStarts) {
+    GameFixture f;
+    f.ini->mnuFileNew_Click();
+    f.messages.answers = {tk::MessageAnswer::Yes};
+    f.ini->mnuPlayUT2k4_Click();
+    EXPECT_NE(f.userIniAtStart.find("[Test.Marker]"), std::string::npos)
+        << "the default copies were saved into the installation's System folder before the game started";
+    EXPECT_EQ(f.events, (std::vector<std::string>{"close", "start"}));
+    EXPECT_EQ(f.launcher.started, std::vector<std::string>{f.system() + "UT2004.exe"});
+}
+
 TEST(PlayUT2004, StartsGamePathEvenAfterFileOpenElsewhere) {
     GameFixture f;
     const std::string elsewhere = f.dir.folder() + "Backup/";
@@ -99,6 +112,7 @@ TEST(PlayUT2004, StartsGamePathEvenAfterFileOpenElsewhere) {
     fs::copy_file(f.system() + "UT2004.ini", elsewhere + "UT2004.ini");
     f.files.nextPath = elsewhere + "User.ini";
     f.ini->mnuFileOpen_Click();
+    ASSERT_EQ(f.ini->state.SystemFolder, elsewhere);
     f.ini->mnuPlayUT2k4_Click();
     EXPECT_EQ(f.launcher.started, std::vector<std::string>{f.system() + "UT2004.exe"});
 }
@@ -108,7 +122,7 @@ TEST(PlayUT2004, AGameThatCannotStartIsNamedWithTheReason) {
     f.launcher.failure = "No such file or directory";
     f.ini->mnuPlayUT2k4_Click();
     ASSERT_EQ(f.messages.shown.size(), 2u);
-    const std::string &text = f.messages.shown[1].text;
+    const std::string& text = f.messages.shown[1].text;
     EXPECT_NE(text.find(f.system() + "UT2004.exe"), std::string::npos) << text;
     EXPECT_NE(text.find("No such file or directory"), std::string::npos) << text;
     EXPECT_EQ(f.messages.shown[1].buttons, tk::MessageButtons::Ok);
