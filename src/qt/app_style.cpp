@@ -16,7 +16,12 @@ void applyAppStyle(QApplication& app) {
     font.setBold(true);
     app.setFont(font);
     app.setStyleSheet(
-        "QTabBar::tab { padding: 4px 5px; font-weight: normal; }"
+        "QTabBar::tab { padding: 4px 4px; font-weight: normal; border: 1px solid #9a9fa8; border-bottom: none;"
+        "  border-top-left-radius: 3px; border-top-right-radius: 3px;"
+        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f6f7f9, stop:1 #d9dce2); }"
+        "QTabBar::tab:selected { background: #ffffff; color: #0a1f5c; }"
+        "QTabBar::tab:!selected { margin-top: 2px; color: #30343a; }"
+        "QTabBar::tab:hover:!selected { background: #eef3fb; }"
         "QGroupBox { margin-top: 7px; padding-top: 3px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 3px; }");
 }
