@@ -2,17 +2,17 @@
 
 #include "app/ini.h"
 #include "qt/binder.h"
+#include "qt/frames/bind_frames.h"
 #include "qt/layout_kit.h"
 #include "qt/tabs/tab_context.h"
 
 namespace brevane::qt {
 
 QWidget* buildCommunicationTab(TabContext& ctx) {
-    (void)ctx;
     QGridLayout* grid = nullptr;
     QWidget* page = makePage(grid);
-    QGridLayout* inner = nullptr;
-    grid->addWidget(makeFrame("Communication / Hud", inner), 0, 0);
+    CommunicationBindFrame bindFrame = buildCommunicationBindFrame(ctx);
+    grid->addWidget(bindFrame.frame, 0, 0, Qt::AlignTop | Qt::AlignLeft);
     return page;
 }
 

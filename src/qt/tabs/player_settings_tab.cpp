@@ -1,5 +1,6 @@
 #include "app/ini.h"
 #include "qt/binder.h"
+#include "qt/frames/bind_frames.h"
 #include "qt/layout_kit.h"
 #include "qt/picture_widget.h"
 #include "qt/tabs/tab_context.h"
@@ -16,6 +17,7 @@ QWidget* buildPlayerSettingsTab(TabContext& ctx) {
     info->addWidget(portrait, 0, 0, Qt::AlignTop | Qt::AlignLeft);
     info->setColumnStretch(1, 1);
     grid->addWidget(frame, 0, 0);
+    grid->addWidget(buildTauntsFrame(ctx), 0, 1, Qt::AlignTop | Qt::AlignLeft);
     return page;
 }
 
