@@ -15,16 +15,16 @@ const tk::Color kCapturing = tk::rgb(128, 128, 255);
 
 struct BindKeys : ::testing::Test {
     INI ini{{}, BREVANE_BIN_DIR "/"};
-    BindKeysPage &page = ini.pages.bindKeys;
+    BindKeysPage& page = ini.pages.bindKeys;
 
     void SetUp() override {
         ini.state.SystemFolder = testing_support::fixture("bindings").string() + "/";
         ini.Load_INI_Form();
         ASSERT_TRUE(ini.state.documentsLoaded);
     }
-    tk::TextBox &box(int i) { return page.tbx_Bind[i]; }
+    tk::TextBox& box(int i) { return page.tbx_Bind[i]; }
     /// The value of the first User.ini line whose key is exactly `key`.
-    std::string line(const std::string &key) {
+    std::string line(const std::string& key) {
         auto index = findKey(ini.state.userIni, key);
         return index ? ini.state.userIni.values[*index] : "<no line>";
     }
@@ -34,7 +34,7 @@ struct BindKeys : ::testing::Test {
 TEST_F(BindKeys, LoadShowsTheFirstTwoKeysOfEveryCommand) {
     const struct {
         int box;
-        const char *text;
+        const char* text;
     } cases[] = {
         {0, "j"},          {1, "NumPad1"}, // taunt pthrust
         {8, "Up"},         {9, "W"},       // MoveForward: the third key (Mouse4) is not shown
@@ -45,7 +45,7 @@ TEST_F(BindKeys, LoadShowsTheFirstTwoKeysOfEveryCommand) {
         {76, "E"},         {77, "I"},
         {112, "U"},        {116, "O"}, // "Public Channel" and "Team Channel", crossed
     };
-    for (const auto &c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(box(c.box).text(), c.text) << box(c.box).name();
     EXPECT_EQ(box(39).fontSize(), 6);
     EXPECT_EQ(box(38).fontSize(), 7);
@@ -75,6 +75,14 @@ TEST_F(BindKeys, AFullCaptureUnbindsAtOnceThenBindsTheKeyInOneBoxOnly) {
     EXPECT_EQ(line("Up"), "Jump");
     EXPECT_EQ(line("Space"), "");
     EXPECT_EQ(line("W"), "MoveForward");
+}
+
+TEST_F(BindKeys, AKeyReleasedAfterTheCaptureEndedBindsNothing) {
+    click(8);
+    box(8).fireKeyUp(83); // S of Ctrl+S
+    box(8).fireKeyUp(17); // then Ctrl, released after the focus moved on
+    EXPECT_EQ(box(8).text(), "S");
+    EXPECT_EQ(ini.state.LastBoundKey, "S");
 }
 
 TEST_F(BindKeys, BindingAKeyOfTheSameRowEmptiesTheOtherBox) {
@@ -175,7 +183,7 @@ TEST_F(BindKeys, CollectingStoresEachBoxOnTheLineNamedExactlyByItsText) {
     EXPECT_EQ(line("U"), "TogglePublicChat");
     EXPECT_EQ(line("Z"), "taunt pthrust");
     // Nothing else in the bindings section got a value (other pages store their own sections).
-    const ConfigDocument &doc = ini.state.userIni;
+    const ConfigDocument& doc = ini.state.userIni;
     int stored = 0;
     bool inInput = false;
     for (std::size_t i = 0; i < doc.lineCount(); ++i) {
@@ -202,7 +210,7 @@ TEST_F(BindKeys, ListsItsBoxesAndRunsBeforeItsFinalPassWhichComesLast) {
     const auto order = ini.pages.loadOrder();
     EXPECT_EQ(order.back(), &page.finalPass());
     EXPECT_NE(std::find(order.begin(), order.end(), &page), order.end());
-    for (const auto &entry : page.tbx_Bind.members()) {
+    for (const auto& entry : page.tbx_Bind.members()) {
         EXPECT_FALSE(entry.second->tabStop());
         EXPECT_TRUE(entry.second->capturesAllKeys());
     }
