@@ -4,7 +4,7 @@
 
 #include "app/frm_about.h"
 #include "app/ini.h"
-#include "support/recording_services.h"
+#include "support/scripted_services.h"
 
 namespace {
 

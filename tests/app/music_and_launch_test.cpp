@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "app/ini.h"
-#include "support/recording_services.h"
+#include "support/scripted_services.h"
 #include "support/test_support.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "app/raw_ini_pages.h"
 #include "documents/raw_pages.h"
-#include "support/recording_services.h"
+#include "support/scripted_services.h"
 #include "support/test_support.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include "qt/main_window.h"
 #include "qt/qt_launcher.h"
 #include "qt/qt_media.h"
-#include "support/recording_services.h"
+#include "support/scripted_services.h"
 #include "support/test_support.h"
 
 namespace {

@@ -34,9 +34,12 @@ struct ScriptedFileDialogs : tk::FileDialogService {
         std::string filter, defaultExt, initialDir;
     };
     std::vector<Asked> asked;
-    std::deque<std::string> answers; ///< empty: cancel ("")
+    std::vector<std::string> initialDirs;  ///< the folder each dialog started in
+    std::deque<std::string> answers;       ///< the next answers, one per dialog
+    std::string nextPath;                  ///< the answer once `answers` is used up ("" = cancel)
     std::string next() {
-        if (answers.empty()) return {};
+        initialDirs.push_back(asked.back().initialDir);
+        if (answers.empty()) return nextPath;
         std::string a = answers.front();
         answers.pop_front();
         return a;
@@ -58,10 +61,10 @@ struct RecordingShell : tk::ShellService {
 
 struct RecordingLauncher : tk::ProcessLauncher {
     std::vector<std::string> started;
-    std::string failWith; ///< non-empty: every start fails with this reason
+    std::string failure; ///< non-empty: every start fails with this reason
     std::string start(const std::string& program) override {
         started.push_back(program);
-        return failWith;
+        return failure;
     }
 };
 
@@ -73,7 +76,17 @@ struct RecordingMedia : tk::MediaBackend {
     void command(const std::string& deviceType, const std::string& fileName, const std::string& cmd) override {
         commands.push_back({deviceType, fileName, cmd});
     }
+    /// Just the commands, in order.
+    std::vector<std::string> names() const {
+        std::vector<std::string> out;
+        for (const Command& c : commands) out.push_back(c.cmd);
+        return out;
+    }
 };
+
+// Older names of the same stand-ins.
+using RecordingMessages = ScriptedMessages;
+using RecordingFiles = ScriptedFileDialogs;
 
 /// All of them, ready to hand to a window as tk::Services.
 struct ScriptedServices {
