@@ -1,0 +1,20 @@
+#pragma once
+// brevane-cli: the editor's own load, collect and save, driven from a terminal.
+//   resave DIR [--dry-run]          load DIR/User.ini and DIR/UT2004.ini, then save them unedited
+//   show DIR [--json] [NAME...]     every managed control (or the named ones) with the value it shows
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace brevane::cli {
+
+/// Runs one command; `args` are the arguments after the program name. `programFolder` is the
+/// folder of the running program (ends with a separator). Results go to `out`; errors go to `err`
+/// and give a non-zero result (2 for a wrong command line, 1 for anything else) with no file touched.
+int runCli(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
+           std::ostream& err);
+
+/// The usage text.
+std::string usage();
+
+} // namespace brevane::cli
