@@ -2,17 +2,18 @@
 
 #include "app/ini.h"
 #include "qt/binder.h"
+#include "qt/frames/audio_frames.h"
 #include "qt/layout_kit.h"
 #include "qt/tabs/tab_context.h"
 
 namespace brevane::qt {
 
 QWidget* buildAudioMiscTab(TabContext& ctx) {
-    (void)ctx;
     QGridLayout* grid = nullptr;
     QWidget* page = makePage(grid);
-    QGridLayout* inner = nullptr;
-    grid->addWidget(makeFrame("Audio / Misc", inner), 0, 0);
+    grid->addWidget(buildAudioSystemFrame(ctx), 0, 0);
+    grid->addWidget(buildMouseFrame(ctx), 0, 1);
+    grid->setRowStretch(2, 1);
     return page;
 }
 
