@@ -22,8 +22,11 @@ void applyAppStyle(QApplication& app) {
         "QTabBar::tab:selected { background: #ffffff; color: #0a1f5c; }"
         "QTabBar::tab:!selected { margin-top: 2px; color: #30343a; }"
         "QTabBar::tab:hover:!selected { background: #eef3fb; }"
-        "QGroupBox { margin-top: 7px; padding-top: 3px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 3px; }");
+        // The frame line runs through the middle of the caption, whose background hides it there, and
+        // the contents start below the line.
+        "QGroupBox { border: 1px solid #b4b8c0; border-radius: 3px; margin-top: 7px; padding-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
+        "  padding: 0 3px; background: palette(window); }");
 }
 
 } // namespace brevane::qt
