@@ -2,28 +2,29 @@
 
 namespace brevane {
 
-Pages::Pages(tk::Form &form, AppState &state, tk::PictureBox &pb_Player, tk::Services &services)
+Pages::Pages(tk::Form& form, AppState& state, tk::PictureBox& pb_Player, tk::Services& services)
     : shared(form, state), playerProfile(form, state, pb_Player, services), switches(form, state, shared),
-      bindKeys(form, state, pb_Player),
-      audioOptions(form, state, shared), mouseOptions(state, shared), commNumbers(state, shared) {}
+      displayOptions(form, state, shared), otherRenderDevices(form, state, shared),
+      resolutionRender(form, state, shared), bindKeys(form, state, pb_Player), audioOptions(form, state, shared),
+      mouseOptions(state, shared), commNumbers(state, shared) {}
 
-std::vector<SettingsStep *> Pages::loadOrder() {
+std::vector<SettingsStep*> Pages::loadOrder() {
     // One line per slot, in the order of the full load and of the collect.
     return {
-        &playerProfile, // player profile
-        &switches,      // game and HUD switches
-        // display options: client and Direct3D
-        // display options: OpenGL, software and Pixomatic
-        &audioOptions, // audio options
-        &mouseOptions, // mouse options
+        &playerProfile,      // player profile
+        &switches,           // game and HUD switches
+        &displayOptions,     // display options: client and Direct3D
+        &otherRenderDevices, // display options: OpenGL, software and Pixomatic
+        &audioOptions,       // audio options
+        &mouseOptions,       // mouse options
         // objectives and IRC settings
         // colour rows
         // weapon settings
         // crosshair chooser
         // custom beacon switch
-        // resolution, brightness and render device
-        &bindKeys, // Bind Keys page
-        &commNumbers, // communication and HUD numbers
+        &resolutionRender, // resolution, brightness and render device
+        &bindKeys,         // Bind Keys page
+        &commNumbers,      // communication and HUD numbers
         // weapon priority editor
         &bindKeys.finalPass(), // duplicate-key pass
     };

@@ -8,7 +8,10 @@
 #include "settings/audio_options.h"
 #include "settings/comm_numbers.h"
 #include "settings/mouse_options.h"
+#include "settings/display_options.h"
+#include "settings/other_render_devices.h"
 #include "settings/player_profile.h"
+#include "settings/resolution_render.h"
 #include "settings/settings_step.h"
 #include "settings/shared_controls.h"
 #include "settings/switches.h"
@@ -19,15 +22,18 @@
 namespace brevane {
 
 struct Pages {
-    Pages(tk::Form &form, AppState &state, tk::PictureBox &pb_Player, tk::Services &services);
+    Pages(tk::Form& form, AppState& state, tk::PictureBox& pb_Player, tk::Services& services);
 
     /// The steps in load (and collect) order.
-    std::vector<SettingsStep *> loadOrder();
+    std::vector<SettingsStep*> loadOrder();
 
     /// Arrays and numeric families shared by several pages; constructed before the pages.
     SharedControls shared;
     PlayerProfile playerProfile;
     Switches switches;
+    DisplayOptions displayOptions;
+    OtherRenderDevices otherRenderDevices;
+    ResolutionRender resolutionRender;
     /// The 140 bind boxes `tbx_Bind` of the "Player Settings", "Bind Keys" and "&Communication / Hud" tabs.
     BindKeysPage bindKeys;
     AudioOptions audioOptions;

@@ -13,7 +13,7 @@ std::string integerText(double bound) {
     return numberText(std::trunc(bound));
 }
 
-void guardAndClamp(tk::TextBox &box, const NumericRules &rules, const std::string &lastGoodText) {
+void guardAndClamp(tk::TextBox& box, const NumericRules& rules, const std::string& lastGoodText) {
     if (!isNumeric(box.text())) {
         // The assignment fires Change again, which clamps the remembered text if it needs it.
         box.setText(lastGoodText);
@@ -28,43 +28,43 @@ void guardAndClamp(tk::TextBox &box, const NumericRules &rules, const std::strin
 
 } // namespace
 
-void attachNumericBox(tk::TextBox &box, const NumericRules &rules, std::string &lastGoodText) {
+void attachNumericBox(tk::TextBox& box, const NumericRules& rules, std::string& lastGoodText) {
     box.GotFocus = [&box, &lastGoodText] { lastGoodText = box.text(); };
     box.Change = [&box, rules, &lastGoodText] { guardAndClamp(box, rules, lastGoodText); };
 }
 
-void spinPlus(tk::TextBox &box, const NumericRules &rules) {
+void spinPlus(tk::TextBox& box, const NumericRules& rules) {
     box.setText(numberText(leadingNumber(box.text()) + rules.step));
     if (rules.plusLimit && leadingNumber(box.text()) >= *rules.plusLimit)
         box.setText(integerText(*rules.plusLimit));
 }
 
-void spinMinus(tk::TextBox &box, const NumericRules &rules) {
+void spinMinus(tk::TextBox& box, const NumericRules& rules) {
     box.setText(numberText(leadingNumber(box.text()) - rules.step));
     if (rules.minusStopsAtZero && leadingNumber(box.text()) <= 0) box.setText("0");
 }
 
-NumericBoxFamily::NumericBoxFamily(tk::Form &form, std::string &lastGoodText, std::string boxArray,
+NumericBoxFamily::NumericBoxFamily(tk::Form& form, std::string& lastGoodText, std::string boxArray,
                                    std::string minusArray, std::string plusArray)
     : boxes(form, std::move(boxArray)), m_lastGoodText(lastGoodText), m_minus(form, std::move(minusArray)),
       m_plus(form, std::move(plusArray)) {}
 
-tk::TextBox &NumericBoxFamily::add(int index, NumericRules rules) {
-    tk::TextBox &box = boxes.add(index);
+tk::TextBox& NumericBoxFamily::add(int index, NumericRules rules) {
+    tk::TextBox& box = boxes.add(index);
     wire(index, box, rules);
     return box;
 }
 
-void NumericBoxFamily::addExternal(int index, tk::TextBox &box, NumericRules rules) {
+void NumericBoxFamily::addExternal(int index, tk::TextBox& box, NumericRules rules) {
     wire(index, box, rules);
 }
 
-void NumericBoxFamily::wire(int index, tk::TextBox &box, NumericRules rules) {
+void NumericBoxFamily::wire(int index, tk::TextBox& box, NumericRules rules) {
     m_boxes[index] = &box;
     m_rules[index] = rules;
     attachNumericBox(box, rules, m_lastGoodText);
-    tk::CommandButton &minusButton = m_minus.add(index, "-");
-    tk::CommandButton &plusButton = m_plus.add(index, "+");
+    tk::CommandButton& minusButton = m_minus.add(index, "-");
+    tk::CommandButton& plusButton = m_plus.add(index, "+");
     minusButton.Click = [&box, rules] { spinMinus(box, rules); };
     plusButton.Click = [&box, rules] { spinPlus(box, rules); };
 }

@@ -33,41 +33,41 @@ struct NumericRules {
 };
 
 /// Wires one numeric box without buttons: GotFocus remembers, Change guards and clamps.
-void attachNumericBox(tk::TextBox &box, const NumericRules &rules, std::string &lastGoodText);
+void attachNumericBox(tk::TextBox& box, const NumericRules& rules, std::string& lastGoodText);
 
 /// What a spin button click does to `box` (rule 7 and the family's corrections).
-void spinPlus(tk::TextBox &box, const NumericRules &rules);
-void spinMinus(tk::TextBox &box, const NumericRules &rules);
+void spinPlus(tk::TextBox& box, const NumericRules& rules);
+void spinMinus(tk::TextBox& box, const NumericRules& rules);
 
 class NumericBoxFamily {
 public:
     /// `boxArray` names the family's box array ("tbx_video"); empty when every box lives elsewhere.
-    NumericBoxFamily(tk::Form &form, std::string &lastGoodText, std::string boxArray, std::string minusArray,
+    NumericBoxFamily(tk::Form& form, std::string& lastGoodText, std::string boxArray, std::string minusArray,
                      std::string plusArray);
 
     /// Creates box `boxArray(index)` with its two buttons and wires them.
-    tk::TextBox &add(int index, NumericRules rules);
+    tk::TextBox& add(int index, NumericRules rules);
     /// Wires `box`, owned elsewhere, as member `index`, with its two buttons.
-    void addExternal(int index, tk::TextBox &box, NumericRules rules);
+    void addExternal(int index, tk::TextBox& box, NumericRules rules);
 
     /// The box of member `index`, whether in the array or external.
-    tk::TextBox &box(int index) const { return *m_boxes.at(index); }
-    tk::CommandButton &minus(int index) const { return m_minus[index]; }
-    tk::CommandButton &plus(int index) const { return m_plus[index]; }
-    const NumericRules &rules(int index) const { return m_rules.at(index); }
+    tk::TextBox& box(int index) const { return *m_boxes.at(index); }
+    tk::CommandButton& minus(int index) const { return m_minus[index]; }
+    tk::CommandButton& plus(int index) const { return m_plus[index]; }
+    const NumericRules& rules(int index) const { return m_rules.at(index); }
     bool has(int index) const { return m_boxes.count(index) != 0; }
     /// Member indices in order.
-    std::map<int, tk::TextBox *> const &members() const { return m_boxes; }
+    std::map<int, tk::TextBox*> const& members() const { return m_boxes; }
 
     tk::ControlArray<tk::TextBox> boxes;
 
 private:
-    void wire(int index, tk::TextBox &box, NumericRules rules);
+    void wire(int index, tk::TextBox& box, NumericRules rules);
 
-    std::string &m_lastGoodText;
+    std::string& m_lastGoodText;
     mutable tk::ControlArray<tk::CommandButton> m_minus;
     mutable tk::ControlArray<tk::CommandButton> m_plus;
-    std::map<int, tk::TextBox *> m_boxes;
+    std::map<int, tk::TextBox*> m_boxes;
     std::map<int, NumericRules> m_rules;
 };
 

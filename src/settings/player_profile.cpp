@@ -5,7 +5,7 @@
 
 namespace brevane {
 
-const std::vector<std::string> &characterNames() {
+const std::vector<std::string>& characterNames() {
     static const std::vector<std::string> names = {
         "Ambrosia", "Arclite",    "ASP",     "BlackJack", "Brock",    "Brutalis", "CannonBall", "Cleopatra",
         "Cobalt",   "Corrosion",  "Damarus", "Diva",      "Domina",   "Faraleth", "Fate",       "Frostbite",
@@ -23,14 +23,14 @@ const std::vector<std::string> &characterNames() {
 
 namespace {
 /// The list entry equal to `name` ignoring case, or nullptr.
-const std::string *listedCharacter(const std::string &name) {
-    for (const std::string &entry : characterNames())
+const std::string* listedCharacter(const std::string& name) {
+    for (const std::string& entry : characterNames())
         if (equalsIgnoreCase(entry, name)) return &entry;
     return nullptr;
 }
 } // namespace
 
-PlayerProfile::PlayerProfile(tk::Form &form, AppState &state, tk::PictureBox &pb_Player, tk::Services &services)
+PlayerProfile::PlayerProfile(tk::Form& form, AppState& state, tk::PictureBox& pb_Player, tk::Services& services)
     : TablePage(state), tbx_Name(form, "tbx_Name"), cb_Character(form, "cb_Character", characterNames()),
       tbx_Stat_Name(form, "tbx_Stat_Name"), tbx_Stat_Pass(form, "tbx_Stat_Pass"), rb_Team("rb_Team"),
       rb_Red(form, "rb_Red", "Red", rb_Team), rb_Blue(form, "rb_Blue", "Blue", rb_Team), tbx_Bob(form, "tbx_Bob"),
@@ -56,8 +56,8 @@ PlayerProfile::PlayerProfile(tk::Form &form, AppState &state, tk::PictureBox &pb
     spin.addExternal(2, tbx_FOV2, fov);
 
     Rule character{"Character",
-                   [this](const Row &, const std::string &stored) { loadCharacter(stored); },
-                   [this](const Row &) { return cb_Character.text(); },
+                   [this](const Row&, const std::string& stored) { loadCharacter(stored); },
+                   [this](const Row&) { return cb_Character.text(); },
                    {},
                    {}};
     const auto user = IniFile::User;
@@ -90,7 +90,7 @@ std::string PlayerProfile::defaultPicture() const {
     return m_state.ProgramFolder + "Images/Player.jpg";
 }
 
-std::string PlayerProfile::portraitPath(const std::string &name) const {
+std::string PlayerProfile::portraitPath(const std::string& name) const {
     return m_state.ProgramFolder + "Images/Characters/" + name + ".jpg";
 }
 
@@ -99,23 +99,23 @@ void PlayerProfile::showDefaultPicture() {
     m_picture.setPicture(defaultPicture());
 }
 
-void PlayerProfile::showPortrait(const std::string &name) {
+void PlayerProfile::showPortrait(const std::string& name) {
     // The file is named as the list writes the character, so "jakob" from a file finds Jakob.jpg also
     // on file systems that respect letter case. Only listed names reach the disk.
-    const std::string *listed = listedCharacter(name);
+    const std::string* listed = listedCharacter(name);
     if (!listed) return;
     m_picture.setFallbackPicture(defaultPicture());
     m_picture.setPicture(portraitPath(*listed));
 }
 
-void PlayerProfile::loadCharacter(const std::string &stored) {
+void PlayerProfile::loadCharacter(const std::string& stored) {
     // An unknown (or missing) character leaves the combo box and the portrait as they were.
     if (!listedCharacter(stored)) return;
     cb_Character.setText(stored);
     showPortrait(stored);
 }
 
-void PlayerProfile::checkStatsBox(tk::TextBox &box, const std::string &message) {
+void PlayerProfile::checkStatsBox(tk::TextBox& box, const std::string& message) {
     // The message box itself moves the focus; those moves must not check again and stack messages.
     if (m_showingStatsMessage) return;
     if (box.text().size() >= 6) {

@@ -16,11 +16,11 @@
 namespace brevane {
 
 /// The 82 characters of the game, in the order the list shows them.
-const std::vector<std::string> &characterNames();
+const std::vector<std::string>& characterNames();
 
 class PlayerProfile : public TablePage {
 public:
-    PlayerProfile(tk::Form &form, AppState &state, tk::PictureBox &pb_Player, tk::Services &services);
+    PlayerProfile(tk::Form& form, AppState& state, tk::PictureBox& pb_Player, tk::Services& services);
 
     tk::TextBox tbx_Name;
     tk::ComboBox cb_Character;
@@ -39,19 +39,19 @@ public:
     /// The program's own player picture, shown until a character is chosen and for a missing portrait.
     std::string defaultPicture() const;
     /// The portrait file of a character name ("Images/Characters/<name>.jpg" beside the program).
-    std::string portraitPath(const std::string &name) const;
+    std::string portraitPath(const std::string& name) const;
     /// Puts the default picture into pb_Player (the window does this once it knows its folder).
     void showDefaultPicture();
 
 private:
-    void showPortrait(const std::string &name);
-    void loadCharacter(const std::string &stored);
+    void showPortrait(const std::string& name);
+    void loadCharacter(const std::string& stored);
     /// The stats boxes' length rule, on leaving the box or pressing Enter in it.
-    void checkStatsBox(tk::TextBox &box, const std::string &message);
+    void checkStatsBox(tk::TextBox& box, const std::string& message);
 
-    tk::Form &m_form;
-    tk::PictureBox &m_picture;
-    tk::Services &m_services;
+    tk::Form& m_form;
+    tk::PictureBox& m_picture;
+    tk::Services& m_services;
     bool m_showingStatsMessage = false;
 };
 

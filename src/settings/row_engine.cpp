@@ -7,50 +7,50 @@
 
 namespace brevane {
 
-ConfigDocument &documentOf(AppState &state, IniFile file) {
+ConfigDocument& documentOf(AppState& state, IniFile file) {
     return file == IniFile::User ? state.userIni : state.gameIni;
 }
 
-const ConfigDocument &documentOf(const AppState &state, IniFile file) {
+const ConfigDocument& documentOf(const AppState& state, IniFile file) {
     return file == IniFile::User ? state.userIni : state.gameIni;
 }
 
-std::string lookupSetting(const AppState &state, IniFile file, const std::string &section,
-                          const std::string &key) {
-    const ConfigDocument &doc = documentOf(state, file);
+std::string lookupSetting(const AppState& state, IniFile file, const std::string& section,
+                          const std::string& key) {
+    const ConfigDocument& doc = documentOf(state, file);
     return section.empty() ? GetVal(doc, key) : GetVal2(doc, key, section);
 }
 
-bool storeSetting(AppState &state, IniFile file, const std::string &section, const std::string &key,
-                  const std::string &value) {
-    ConfigDocument &doc = documentOf(state, file);
+bool storeSetting(AppState& state, IniFile file, const std::string& section, const std::string& key,
+                  const std::string& value) {
+    ConfigDocument& doc = documentOf(state, file);
     auto index = section.empty() ? findKey(doc, key) : findKeyInSection(doc, key, section);
     return brevane::storeValue(doc, index, value);
 }
 
-void loadRow(AppState &state, const Row &row) {
+void loadRow(AppState& state, const Row& row) {
     if (row.rule.customLoad) return row.rule.customLoad(row, state);
     if (row.rule.load) row.rule.load(row, lookupSetting(state, row.file, row.section, row.key));
 }
 
-void collectRow(AppState &state, const Row &row) {
+void collectRow(AppState& state, const Row& row) {
     if (row.rule.customCollect) return row.rule.customCollect(row, state);
     if (row.rule.collect) storeSetting(state, row.file, row.section, row.key, row.rule.collect(row));
 }
 
-void loadRows(AppState &state, const std::vector<Row> &rows) {
-    for (const Row &row : rows)
+void loadRows(AppState& state, const std::vector<Row>& rows) {
+    for (const Row& row : rows)
         loadRow(state, row);
 }
 
-void collectRows(AppState &state, const std::vector<Row> &rows) {
-    for (const Row &row : rows)
+void collectRows(AppState& state, const std::vector<Row>& rows) {
+    for (const Row& row : rows)
         collectRow(state, row);
 }
 
-std::vector<RowInfo> describeRows(const std::vector<Row> &rows) {
+std::vector<RowInfo> describeRows(const std::vector<Row>& rows) {
     std::vector<RowInfo> out;
-    for (const Row &row : rows) {
+    for (const Row& row : rows) {
         RowInfo info;
         info.control = row.control;
         info.group = row.group;
@@ -60,7 +60,7 @@ std::vector<RowInfo> describeRows(const std::vector<Row> &rows) {
         info.section = row.section;
         info.key = row.key;
         out.push_back(info);
-        for (const std::string &key : row.moreKeys) {
+        for (const std::string& key : row.moreKeys) {
             info.key = key;
             out.push_back(info);
         }
@@ -68,16 +68,16 @@ std::vector<RowInfo> describeRows(const std::vector<Row> &rows) {
     return out;
 }
 
-std::string controlText(const tk::Control &control) {
-    if (auto *box = dynamic_cast<const tk::TextBox *>(&control)) return box->text();
-    if (auto *combo = dynamic_cast<const tk::ComboBox *>(&control)) return combo->text();
+std::string controlText(const tk::Control& control) {
+    if (auto* box = dynamic_cast<const tk::TextBox*>(&control)) return box->text();
+    if (auto* combo = dynamic_cast<const tk::ComboBox*>(&control)) return combo->text();
     return {};
 }
 
-void setControlText(tk::Control &control, std::string text) {
-    if (auto *box = dynamic_cast<tk::TextBox *>(&control))
+void setControlText(tk::Control& control, std::string text) {
+    if (auto* box = dynamic_cast<tk::TextBox*>(&control))
         box->setText(std::move(text));
-    else if (auto *combo = dynamic_cast<tk::ComboBox *>(&control))
+    else if (auto* combo = dynamic_cast<tk::ComboBox*>(&control))
         combo->setText(std::move(text));
 }
 

@@ -41,17 +41,17 @@ struct Row;
 struct Rule {
     std::string name;
     /// Puts the stored value (already looked up) into the row's control.
-    std::function<void(const Row &, const std::string &stored)> load;
+    std::function<void(const Row&, const std::string& stored)> load;
     /// The text the control stores.
-    std::function<std::string(const Row &)> collect;
+    std::function<std::string(const Row&)> collect;
     /// Set for rows that do their own lookups and stores; load and collect are then not used.
-    std::function<void(const Row &, AppState &)> customLoad;
-    std::function<void(const Row &, AppState &)> customCollect;
+    std::function<void(const Row&, AppState&)> customLoad;
+    std::function<void(const Row&, AppState&)> customCollect;
 };
 
 struct Row {
-    tk::Control *control = nullptr;
-    tk::OptionGroup *group = nullptr;
+    tk::Control* control = nullptr;
+    tk::OptionGroup* group = nullptr;
     std::string caption;
     IniFile file = IniFile::User;
     std::string section; ///< header line the lookup starts at; "" for anywhere
@@ -61,26 +61,26 @@ struct Row {
     std::vector<std::string> moreKeys;
 };
 
-ConfigDocument &documentOf(AppState &state, IniFile file);
-const ConfigDocument &documentOf(const AppState &state, IniFile file);
+ConfigDocument& documentOf(AppState& state, IniFile file);
+const ConfigDocument& documentOf(const AppState& state, IniFile file);
 
 /// The stored value for `key` under `section` ("" anywhere), ignoring case; "" when none.
-std::string lookupSetting(const AppState &state, IniFile file, const std::string &section, const std::string &key);
+std::string lookupSetting(const AppState& state, IniFile file, const std::string& section, const std::string& key);
 /// Stores `value` at the line of `key` under `section` ("" anywhere), compared exactly. A missing key
 /// (or header) stores nothing. Returns whether it stored.
-bool storeSetting(AppState &state, IniFile file, const std::string &section, const std::string &key,
-                  const std::string &value);
+bool storeSetting(AppState& state, IniFile file, const std::string& section, const std::string& key,
+                  const std::string& value);
 
-void loadRow(AppState &state, const Row &row);
-void collectRow(AppState &state, const Row &row);
-void loadRows(AppState &state, const std::vector<Row> &rows);
-void collectRows(AppState &state, const std::vector<Row> &rows);
+void loadRow(AppState& state, const Row& row);
+void collectRow(AppState& state, const Row& row);
+void loadRows(AppState& state, const std::vector<Row>& rows);
+void collectRows(AppState& state, const std::vector<Row>& rows);
 /// One RowInfo per key of each row, in table order.
-std::vector<RowInfo> describeRows(const std::vector<Row> &rows);
+std::vector<RowInfo> describeRows(const std::vector<Row>& rows);
 
 /// The text a text box or combo box shows; "" for other controls.
-std::string controlText(const tk::Control &control);
+std::string controlText(const tk::Control& control);
 /// Sets the text of a text box (firing its Change) or combo box.
-void setControlText(tk::Control &control, std::string text);
+void setControlText(tk::Control& control, std::string text);
 
 } // namespace brevane

@@ -8,19 +8,19 @@
 namespace brevane::rules {
 
 namespace {
-std::string textOf(const Row &row) {
+std::string textOf(const Row& row) {
     return row.control ? controlText(*row.control) : std::string();
 }
 } // namespace
 
 Rule Switch() {
     return {"Switch",
-            [](const Row &row, const std::string &stored) {
-                if (auto *box = dynamic_cast<tk::CheckBox *>(row.control))
+            [](const Row& row, const std::string& stored) {
+                if (auto* box = dynamic_cast<tk::CheckBox*>(row.control))
                     box->setChecked(equalsIgnoreCase(stored, "True"));
             },
-            [](const Row &row) -> std::string {
-                auto *box = dynamic_cast<const tk::CheckBox *>(row.control);
+            [](const Row& row) -> std::string {
+                auto* box = dynamic_cast<const tk::CheckBox*>(row.control);
                 return box && box->checked() ? "True" : "False";
             },
             {},
@@ -29,7 +29,7 @@ Rule Switch() {
 
 Rule Text() {
     return {"Text",
-            [](const Row &row, const std::string &stored) { setControlText(*row.control, stored); },
+            [](const Row& row, const std::string& stored) { setControlText(*row.control, stored); },
             textOf,
             {},
             {}};
@@ -38,7 +38,7 @@ Rule Text() {
 Rule FirstN(std::size_t n) {
     return {
         "First " + std::to_string(n),
-        [n](const Row &row, const std::string &stored) { setControlText(*row.control, firstChars(stored, n)); },
+        [n](const Row& row, const std::string& stored) { setControlText(*row.control, firstChars(stored, n)); },
         textOf,
         {},
         {}};
@@ -46,7 +46,7 @@ Rule FirstN(std::size_t n) {
 
 Rule NumberN(std::size_t n) {
     return {"Number " + std::to_string(n),
-            [n](const Row &row, const std::string &stored) {
+            [n](const Row& row, const std::string& stored) {
                 setControlText(*row.control, firstChars(numberText(leadingNumber(stored)), n));
             },
             textOf,
@@ -56,7 +56,7 @@ Rule NumberN(std::size_t n) {
 
 Rule Count() {
     return {"Count",
-            [](const Row &row, const std::string &stored) {
+            [](const Row& row, const std::string& stored) {
                 setControlText(*row.control, stored.empty() ? std::string("0") : stored);
             },
             textOf,
@@ -64,15 +64,15 @@ Rule Count() {
             {}};
 }
 
-Rule Team(tk::OptionButton &red, tk::OptionButton &blue) {
+Rule Team(tk::OptionButton& red, tk::OptionButton& blue) {
     return {"Team",
-            [&red, &blue](const Row &, const std::string &stored) {
+            [&red, &blue](const Row&, const std::string& stored) {
                 if (equalsIgnoreCase(stored, "0"))
                     red.setValue(true);
                 else
                     blue.setValue(true);
             },
-            [&red](const Row &) -> std::string { return red.value() ? "0" : "1"; },
+            [&red](const Row&) -> std::string { return red.value() ? "0" : "1"; },
             {},
             {}};
 }

@@ -27,7 +27,7 @@ inline Rule Number4() {
 Rule Count();
 /// Two option buttons: `red` when the stored value is "0", `blue` otherwise (missing included);
 /// stores "0" for red, else "1".
-Rule Team(tk::OptionButton &red, tk::OptionButton &blue);
+Rule Team(tk::OptionButton& red, tk::OptionButton& blue);
 /// Editable combo box of levels: the stored value shown unchanged, listed or not; stores the text.
 inline Rule Level() {
     return Text();

@@ -20,7 +20,7 @@ NumericRules clamped(double step, std::optional<double> lower, std::optional<dou
     return rules;
 }
 
-void declareVideoNumbers(NumericBoxFamily &video, tk::TextBox &minRefRate) {
+void declareVideoNumbers(NumericBoxFamily& video, tk::TextBox& minRefRate) {
     for (int i = 0; i <= 2; ++i)
         video.add(i, clamped(0.1, 0, 1)); // gamma, brightness, contrast
     for (int i = 3; i <= 6; ++i)
@@ -49,7 +49,7 @@ void declareVideoNumbers(NumericBoxFamily &video, tk::TextBox &minRefRate) {
     video.addExternal(34, minRefRate, stepOf(5, false));
 }
 
-void declareMouseNumbers(NumericBoxFamily &mouse) {
+void declareMouseNumbers(NumericBoxFamily& mouse) {
     for (int i : {0, 1, 2, 4, 5})
         mouse.add(i, clamped(0.1, 0, std::nullopt));
     mouse.add(3, clamped(0.001, 0, std::nullopt));
@@ -62,7 +62,7 @@ void declareMouseNumbers(NumericBoxFamily &mouse) {
     mouse.add(11, clamped(0.1, 0, 4));
 }
 
-void declareCommNumbers(NumericBoxFamily &comm) {
+void declareCommNumbers(NumericBoxFamily& comm) {
     auto limited = [](double step, double limit) {
         NumericRules rules = clamped(step, 0, limit);
         rules.plusLimit = limit;
@@ -87,7 +87,7 @@ void declareCommNumbers(NumericBoxFamily &comm) {
 
 } // namespace
 
-SharedControls::SharedControls(tk::Form &form, AppState &state)
+SharedControls::SharedControls(tk::Form& form, AppState& state)
     : tbx_MinRefRate(form, "tbx_MinRefRate"),
       video(form, state.LastGoodText, "tbx_video", "b_VideoSub", "b_VideoAdd"),
       mouse(form, state.LastGoodText, "tbx_Mouse", "b_MouseSub", "b_MouseAdd"),

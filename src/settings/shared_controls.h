@@ -13,7 +13,7 @@ namespace brevane {
 struct AppState;
 
 struct SharedControls {
-    SharedControls(tk::Form &form, AppState &state);
+    SharedControls(tk::Form& form, AppState& state);
 
     /// "Min Refresh Rate"; stepped by b_VideoSub(34) / b_VideoAdd(34).
     tk::TextBox tbx_MinRefRate;

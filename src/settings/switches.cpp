@@ -9,11 +9,11 @@ namespace {
 
 /// "Quiet Menu": a value sets the box by the switch rule; no value (no key, or nothing behind "=")
 /// leaves the box as it was and tells the writer to add the menu lines.
-Rule quietMenu(AppState &state) {
+Rule quietMenu(AppState& state) {
     Rule rule = rules::Switch();
     auto setBox = rule.load;
     rule.name = "Quiet Menu";
-    rule.load = [&state, setBox](const Row &row, const std::string &stored) {
+    rule.load = [&state, setBox](const Row& row, const std::string& stored) {
         if (stored.empty())
             state.QuietMenuMissing = true;
         else
@@ -24,8 +24,8 @@ Rule quietMenu(AppState &state) {
 
 struct SwitchLine {
     int index;
-    const char *caption;
-    const char *key;
+    const char* caption;
+    const char* key;
 };
 
 constexpr SwitchLine kComm[] = {
@@ -72,16 +72,16 @@ constexpr SwitchLine kHud[] = {
 
 } // namespace
 
-Switches::Switches(tk::Form &form, AppState &state, SharedControls &shared)
+Switches::Switches(tk::Form& form, AppState& state, SharedControls& shared)
     : TablePage(state), c_Player_Shadow(form, "c_Player_Shadow"), c_Footsteps(form, "c_Footsteps"),
       c_Comm(form, "c_Comm"), c_Hud(form, "c_Hud"), dodging(shared.c_Mouse.add(1)) {
     const auto user = IniFile::User;
     addRow(c_Player_Shadow, "Player Shadows", user, "", "bPlayerShadows", rules::Switch());
     addRow(c_Footsteps, "Play Own Footsteps", user, "", "bPlayOwnFootsteps", rules::Switch());
     addRow(dodging, "Dodging", user, "", "bEnableDodging", rules::Switch());
-    for (const SwitchLine &line : kComm)
+    for (const SwitchLine& line : kComm)
         addRow(c_Comm.add(line.index), line.caption, user, "", line.key, rules::Switch());
-    for (const SwitchLine &line : kHud)
+    for (const SwitchLine& line : kHud)
         addRow(c_Hud.add(line.index), line.caption, user, "", line.key,
                line.index == 8 ? quietMenu(state) : rules::Switch());
 }

@@ -10,7 +10,7 @@ namespace brevane {
 
 class Switches : public TablePage {
 public:
-    Switches(tk::Form &form, AppState &state, SharedControls &shared);
+    Switches(tk::Form& form, AppState& state, SharedControls& shared);
 
     /// Clears QuietMenuMissing, then loads every row.
     void load() override;
@@ -19,7 +19,7 @@ public:
     tk::CheckBox c_Footsteps;
     tk::ControlArray<tk::CheckBox> c_Comm; ///< 0..9
     tk::ControlArray<tk::CheckBox> c_Hud;  ///< 0..25
-    tk::CheckBox &dodging;                 ///< c_Mouse(1), shared with the mouse options
+    tk::CheckBox& dodging;                 ///< c_Mouse(1), shared with the mouse options
 };
 
 } // namespace brevane

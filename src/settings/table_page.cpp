@@ -4,15 +4,15 @@
 
 namespace brevane {
 
-std::string TablePage::captionOf(const tk::Control &control) const {
-    for (const Row &row : m_rows)
+std::string TablePage::captionOf(const tk::Control& control) const {
+    for (const Row& row : m_rows)
         if (row.control == &control) return row.caption;
     return {};
 }
 
-Row &TablePage::addRow(tk::Control &control, std::string caption, IniFile file, std::string section,
+Row& TablePage::addRow(tk::Control& control, std::string caption, IniFile file, std::string section,
                        std::string key, Rule rule) {
-    if (auto *box = dynamic_cast<tk::CheckBox *>(&control)) box->setCaption(caption);
+    if (auto* box = dynamic_cast<tk::CheckBox*>(&control)) box->setCaption(caption);
     Row row;
     row.control = &control;
     row.caption = std::move(caption);
@@ -24,7 +24,7 @@ Row &TablePage::addRow(tk::Control &control, std::string caption, IniFile file, 
     return m_rows.back();
 }
 
-Row &TablePage::addGroupRow(tk::OptionGroup &group, std::string caption, IniFile file, std::string section,
+Row& TablePage::addGroupRow(tk::OptionGroup& group, std::string caption, IniFile file, std::string section,
                             std::string key, Rule rule) {
     Row row;
     row.group = &group;

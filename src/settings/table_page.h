@@ -10,24 +10,24 @@ namespace brevane {
 
 class TablePage : public SettingsStep {
 public:
-    explicit TablePage(AppState &state) : m_state(state) {}
+    explicit TablePage(AppState& state) : m_state(state) {}
 
     void load() override { loadRows(m_state, m_rows); }
     void collect() override { collectRows(m_state, m_rows); }
     std::vector<RowInfo> rows() const override { return describeRows(m_rows); }
 
-    const std::vector<Row> &table() const { return m_rows; }
+    const std::vector<Row>& table() const { return m_rows; }
     /// The caption of the row of `control` (the label a layout puts beside it); "" when it has none.
-    std::string captionOf(const tk::Control &control) const;
+    std::string captionOf(const tk::Control& control) const;
 
 protected:
     /// Appends a row; a check box also gets the caption as its own.
-    Row &addRow(tk::Control &control, std::string caption, IniFile file, std::string section, std::string key,
+    Row& addRow(tk::Control& control, std::string caption, IniFile file, std::string section, std::string key,
                 Rule rule);
-    Row &addGroupRow(tk::OptionGroup &group, std::string caption, IniFile file, std::string section,
+    Row& addGroupRow(tk::OptionGroup& group, std::string caption, IniFile file, std::string section,
                      std::string key, Rule rule);
 
-    AppState &m_state;
+    AppState& m_state;
     std::vector<Row> m_rows;
 };
 

@@ -9,28 +9,28 @@ using namespace brevane;
 
 TEST(NumberText, ReadsTheLeadingNumber) {
     struct Case {
-        const char *text;
+        const char* text;
         double value;
     } cases[] = {
         {"1.5abc", 1.5}, {"", 0},           {"abc", 0},     {"  42", 42}, {"-3.25", -3.25},  {"+7", 7},
         {"1 2", 12},     {"- 1 . 5", -1.5}, {"1.2.3", 1.2}, {".5", 0.5},  {"5.", 5},         {"-", 0},
         {"2e3", 2000},   {"2E-2x", 0.02},   {"3e", 3},      {"1e+", 1},   {"90.000000", 90}, {"0.012", 0.012},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.value) << c.text;
 }
 
 TEST(NumberText, NumericTestNeedsExactlyOneNumber) {
-    for (const char *yes : {"0", "90", " 90 ", "-0.5", "+1", "1.", ".5", "2e3", "1E-2", "-12."})
+    for (const char* yes : {"0", "90", " 90 ", "-0.5", "+1", "1.", ".5", "2e3", "1E-2", "-12."})
         EXPECT_TRUE(isNumeric(yes)) << yes;
-    for (const char *no : {"", " ", "-", "+", ".", "1.2.3", "90x", "x90", "1 2", "1e", "e5", "--1", "1,5", "- 1"})
+    for (const char* no : {"", " ", "-", "+", ".", "1.2.3", "90x", "x90", "1 2", "1e", "e5", "--1", "1,5", "- 1"})
         EXPECT_FALSE(isNumeric(no)) << no;
 }
 
 TEST(NumberText, PrintsAtMostFifteenSignificantDigitsWithAPoint) {
     struct Case {
         double value;
-        const char *text;
+        const char* text;
     } cases[] = {
         {0.1 + 0.2, "0.3"},
         {5, "5"},
@@ -46,7 +46,7 @@ TEST(NumberText, PrintsAtMostFifteenSignificantDigitsWithAPoint) {
         {1e20, "1E+20"},
         {2000 + 1000, "3000"},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(numberText(c.value), c.text) << c.value;
 }
 
@@ -66,7 +66,7 @@ TEST(NumberText, WholeNumbersRoundHalfToEvenWithinSixteenBits) {
         int whole;
     } cases[] = {{0.5, 0}, {1.5, 2},     {2.5, 2},     {3.5, 4},       {-2.5, -2},
                  {2.6, 3}, {254.5, 254}, {255.5, 256}, {40000, 32767}, {-40000, -32768}};
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(wholeNumber16(c.value), c.whole) << c.value;
 }
 

@@ -10,14 +10,14 @@ using settings_test::PageHarness;
 
 struct Spin {
     enum Kind { Plus, Minus } kind;
-    const char *expected;
+    const char* expected;
 };
 
 /// Puts `start` into the box, then clicks the buttons and checks the text after each click.
-void expectSpins(brevane::NumericBoxFamily &family, int index, const std::string &start,
+void expectSpins(brevane::NumericBoxFamily& family, int index, const std::string& start,
                  std::initializer_list<Spin> spins) {
     family.box(index).setText(start);
-    for (const Spin &spin : spins) {
+    for (const Spin& spin : spins) {
         (spin.kind == Spin::Plus ? family.plus(index) : family.minus(index)).userClicks();
         EXPECT_EQ(family.box(index).text(), spin.expected)
             << family.box(index).name() << " from " << start << (spin.kind == Spin::Plus ? " +" : " -");
@@ -26,7 +26,7 @@ void expectSpins(brevane::NumericBoxFamily &family, int index, const std::string
 
 TEST(NumericBox, NonNumericTextBringsBackTheTextRememberedOnFocus) {
     PageHarness h;
-    auto &profile = h.ini.pages.playerProfile;
+    auto& profile = h.ini.pages.playerProfile;
     profile.tbx_FOV.setText("90");
     h.ini.form.setFocus(&profile.tbx_FOV);
     profile.tbx_FOV.userTypes("90x");
@@ -45,7 +45,7 @@ TEST(NumericBox, NonNumericTextBringsBackTheTextRememberedOnFocus) {
 
 TEST(NumericBox, ALoneMinusSignInAnEmptyBoxIsRefused) {
     PageHarness h;
-    auto &bob = h.ini.pages.playerProfile.tbx_Bob;
+    auto& bob = h.ini.pages.playerProfile.tbx_Bob;
     h.ini.form.setFocus(&bob); // empty: the remembered text is empty too
     bob.userTypes("-");
     EXPECT_EQ(bob.text(), "");
@@ -54,8 +54,8 @@ TEST(NumericBox, ALoneMinusSignInAnEmptyBoxIsRefused) {
 
 TEST(NumericBox, ClampsRewriteValuesOnAndBeyondTheBounds) {
     PageHarness h;
-    auto &p = h.ini.pages.playerProfile;
-    const std::pair<tk::TextBox *, std::pair<const char *, const char *>> cases[] = {
+    auto& p = h.ini.pages.playerProfile;
+    const std::pair<tk::TextBox*, std::pair<const char*, const char*>> cases[] = {
         {&p.tbx_Bob, {"1.5", "1"}},
         {&p.tbx_Bob, {"1.0", "1"}},
         {&p.tbx_Bob, {"0.0", "0"}},
@@ -75,7 +75,7 @@ TEST(NumericBox, ClampsRewriteValuesOnAndBeyondTheBounds) {
         {&h.ini.pages.shared.mouse.box(2), {"0.00", "0"}},
         {&h.ini.pages.shared.mouse.box(11), {"4.05", "4"}},
     };
-    for (const auto &[box, io] : cases) {
+    for (const auto& [box, io] : cases) {
         box->setText("0.25");
         box->setText(io.first);
         EXPECT_EQ(box->text(), io.second) << box->name() << " given " << io.first;
@@ -84,8 +84,8 @@ TEST(NumericBox, ClampsRewriteValuesOnAndBeyondTheBounds) {
 
 TEST(NumericBox, SpinButtonsStepAndLetTheClampsAct) {
     PageHarness h;
-    auto &p = h.ini.pages.playerProfile;
-    auto &shared = h.ini.pages.shared;
+    auto& p = h.ini.pages.playerProfile;
+    auto& shared = h.ini.pages.shared;
     using enum Spin::Kind;
     expectSpins(p.spin, 0, "0.999", {{Plus, "1"}, {Plus, "1"}, {Minus, "0.999"}});
     expectSpins(p.spin, 1, "", {{Plus, "5"}});
@@ -116,11 +116,11 @@ TEST(NumericBox, SpinButtonsStepAndLetTheClampsAct) {
 
 TEST(NumericBox, FamiliesNameTheirMembersLikeTheWindow) {
     PageHarness h;
-    for (const char *name :
+    for (const char* name :
          {"tbx_video(0)", "tbx_video(33)", "b_VideoAdd(34)", "b_VideoSub(34)", "tbx_Mouse(11)", "b_MouseAdd(8)",
           "tbx_Comm(27)", "b_Add(27)", "b_Sub(0)", "b_P_Add(2)", "tbx_MinRefRate"})
         EXPECT_NE(h.ini.form.find(name), nullptr) << name;
-    for (const char *name : {"tbx_video(34)", "tbx_Mouse(6)", "tbx_Mouse(7)", "b_MouseAdd(6)"})
+    for (const char* name : {"tbx_video(34)", "tbx_Mouse(6)", "tbx_Mouse(7)", "b_MouseAdd(6)"})
         EXPECT_EQ(h.ini.form.find(name), nullptr) << name;
 }
 

@@ -15,7 +15,7 @@ TEST(PlayerProfile, RoundTripShowsEachRule) {
     h.open(crlf({"[Engine.PlayerController]", "Name=Big Cheese", "Character=jakob", "StatsUsername=abc",
                  "StatsPassword=secret99", "team=0", "Bob=0.012500", "DesiredFOV=90.000000", "DefaultFOV=200",
                  "OtherKey=90.000000", "[Other]", "Bob=5"}));
-    auto &p = h.ini.pages.playerProfile;
+    auto& p = h.ini.pages.playerProfile;
     p.load();
     EXPECT_EQ(p.tbx_Name.text(), "Big Cheese");
     EXPECT_EQ(p.cb_Character.text(), "jakob");
@@ -45,12 +45,12 @@ TEST(PlayerProfile, BobAboveOneIsClampedAtLoad) {
 }
 
 TEST(PlayerProfile, TeamZeroIsRedEverythingElseBlue) {
-    const std::pair<std::vector<std::string>, const char *> cases[] = {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"team=0"}, "team=0"}, {{"team=1"}, "team=1"}, {{"team=255"}, "team=1"}, {{"team="}, "team=1"}};
-    for (const auto &[lines, written] : cases) {
+    for (const auto& [lines, written] : cases) {
         PageHarness h;
         h.open(crlf({lines[0]}));
-        auto &p = h.ini.pages.playerProfile;
+        auto& p = h.ini.pages.playerProfile;
         p.load();
         EXPECT_NE(p.rb_Red.value(), p.rb_Blue.value());
         p.collect();
@@ -67,7 +67,7 @@ TEST(PlayerProfile, TeamZeroIsRedEverythingElseBlue) {
 TEST(PlayerProfile, UnknownCharacterKeepsWhatWasShown) {
     PageHarness h;
     h.open(crlf({"Character=Nobody"}));
-    auto &p = h.ini.pages.playerProfile;
+    auto& p = h.ini.pages.playerProfile;
     p.load();
     EXPECT_EQ(p.cb_Character.text(), "");
     EXPECT_EQ(h.ini.pb_Player.picture(), "/program/Images/Player.jpg");
@@ -84,7 +84,7 @@ TEST(PlayerProfile, UnknownCharacterKeepsWhatWasShown) {
 
 TEST(PlayerProfile, PickingACharacterShowsItsPortraitTypingDoesNot) {
     PageHarness h;
-    auto &p = h.ini.pages.playerProfile;
+    auto& p = h.ini.pages.playerProfile;
     ASSERT_EQ(p.cb_Character.list().size(), 82u);
     EXPECT_EQ(p.cb_Character.list().front(), "Ambrosia");
     EXPECT_EQ(p.cb_Character.list().back(), "Abaddon");
@@ -97,8 +97,8 @@ TEST(PlayerProfile, PickingACharacterShowsItsPortraitTypingDoesNot) {
 
 TEST(PlayerProfile, StatsBoxesWantSixCharactersWhenLeftOrOnEnter) {
     PageHarness h;
-    auto &p = h.ini.pages.playerProfile;
-    auto &form = h.ini.form;
+    auto& p = h.ini.pages.playerProfile;
+    auto& form = h.ini.form;
     p.tbx_Stat_Name.setText("abc");
     form.setFocus(&p.tbx_Stat_Name);
     form.setFocus(&p.tbx_Name);

@@ -14,7 +14,7 @@ TEST(Switches, RoundTripReadsTrueInAnyCaseAndWritesTrueOrFalse) {
     PageHarness h;
     h.open(crlf({"[Engine.PlayerController]", "bHideHUD=true", "bNoVoiceMessages=TRUE", "bPlayerShadows=1",
                  "bEnableDodging=True", "bLandingShake=", "bSomethingElse=true", "bQuietMenu=True"}));
-    auto &s = h.ini.pages.switches;
+    auto& s = h.ini.pages.switches;
     s.load();
     EXPECT_TRUE(s.c_Hud[0].checked());
     EXPECT_TRUE(s.c_Comm[0].checked());
@@ -41,9 +41,9 @@ TEST(Switches, TableHoldsThirtyNineRowsWithTheirCaptions) {
 }
 
 TEST(Switches, QuietMenuWithoutValueKeepsTheBoxAndRaisesTheFlag) {
-    for (const char *line : {"bNoToolTips=True", "bQuietMenu="}) {
+    for (const char* line : {"bNoToolTips=True", "bQuietMenu="}) {
         PageHarness h;
-        auto &quiet = h.ini.pages.switches.c_Hud[8];
+        auto& quiet = h.ini.pages.switches.c_Hud[8];
         h.open(crlf({"bQuietMenu=TRUE"}));
         h.ini.pages.switches.load();
         EXPECT_TRUE(quiet.checked());
