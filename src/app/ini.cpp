@@ -16,6 +16,7 @@ INI::INI(tk::Services services_, std::string programFolder)
       rawPages(form, RTB_User, state, services) {
     state.ProgramFolder = std::move(programFolder);
     pages.playerProfile.showDefaultPicture();
+    pages.weaponPriority.showStartPictures();
     RTB_User.add(0);
     RTB_User.add(1);
 }

@@ -6,7 +6,8 @@ Pages::Pages(tk::Form& form, AppState& state, tk::PictureBox& pb_Player, tk::Ser
     : shared(form, state), playerProfile(form, state, pb_Player, services), switches(form, state, shared),
       displayOptions(form, state, shared), otherRenderDevices(form, state, shared),
       resolutionRender(form, state, shared), bindKeys(form, state, pb_Player), audioOptions(form, state, shared),
-      mouseOptions(state, shared), commNumbers(state, shared) {}
+      mouseOptions(state, shared), commNumbers(state, shared),
+      weaponPriority(form, state) {}
 
 std::vector<SettingsStep*> Pages::loadOrder() {
     // One line per slot, in the order of the full load and of the collect.
@@ -25,7 +26,7 @@ std::vector<SettingsStep*> Pages::loadOrder() {
         &resolutionRender, // resolution, brightness and render device
         &bindKeys,         // Bind Keys page
         &commNumbers,      // communication and HUD numbers
-        // weapon priority editor
+        &weaponPriority,   // weapon priority editor
         &bindKeys.finalPass(), // duplicate-key pass
     };
 }

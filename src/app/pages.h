@@ -15,6 +15,7 @@
 #include "settings/settings_step.h"
 #include "settings/shared_controls.h"
 #include "settings/switches.h"
+#include "settings/weapon_priority.h"
 #include "toolkit/form.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/services.h"
@@ -39,6 +40,7 @@ struct Pages {
     AudioOptions audioOptions;
     MouseOptions mouseOptions;
     CommNumbers commNumbers;
+    WeaponPriority weaponPriority;
 };
 
 } // namespace brevane
