@@ -1,18 +1,14 @@
-#include <QLabel>
-
 #include "app/ini.h"
-#include "qt/binder.h"
+#include "qt/frames/weapon_priority_frame.h"
 #include "qt/layout_kit.h"
 #include "qt/tabs/tab_context.h"
 
 namespace brevane::qt {
 
 QWidget* buildWeaponsPriorityTab(TabContext& ctx) {
-    (void)ctx;
     QGridLayout* grid = nullptr;
     QWidget* page = makePage(grid);
-    QGridLayout* inner = nullptr;
-    grid->addWidget(makeFrame("Weapons Priority", inner), 0, 0);
+    grid->addWidget(buildWeaponPriorityFrame(ctx.ini.pages.weaponPriority, ctx.binder), 0, 0);
     return page;
 }
 
