@@ -1,9 +1,7 @@
 #include "settings/weapon_priority.h"
 
-#include <cmath>
-#include <cstdlib>
-
 #include "documents/config_document.h"
+#include "settings/number_text.h"
 #include "settings/weapon_info.h"
 #include "settings/weapon_sections.h"
 
@@ -13,31 +11,10 @@ namespace {
 
 constexpr const char* kPriorityKey = "Priority";
 
-// The leading number of a stored value, rounded half to even into the 16-bit range, the way every
-// whole-number box reads its text. Blanks inside the number are skipped; "7.5xyz" reads 8.
+// The stored value read the way every whole-number box reads its text: its leading number, rounded
+// half to even into the 16-bit range.
 std::int16_t storedPriority(const std::string& text) {
-    std::string number;
-    bool digits = false, point = false, exponent = false;
-    for (char c : text) {
-        if (c == ' ') continue;
-        const char last = number.empty() ? '\0' : number.back();
-        if (c >= '0' && c <= '9')
-            digits = true;
-        else if ((c == '+' || c == '-') && (number.empty() || last == 'e')) {
-        } else if (c == '.' && !point && !exponent)
-            point = true;
-        else if ((c == 'e' || c == 'E') && digits && !exponent)
-            exponent = true, c = 'e';
-        else
-            break;
-        number += c;
-    }
-    double value = digits ? std::strtod(number.c_str(), nullptr) : 0.0;
-    if (!std::isfinite(value)) value = value < 0 ? -32768 : 32767;
-    value = std::nearbyint(value); // the default rounding mode takes halves to the even neighbour
-    if (value < -32768) return -32768;
-    if (value > 32767) return 32767;
-    return static_cast<std::int16_t>(value);
+    return wholeNumber16(leadingNumber(text));
 }
 
 bool namesSlot(int priority) {
