@@ -55,7 +55,9 @@ void INI::mnuStop_Click() {
 void INI::mnuPlayUT2k4_Click() {
     const tk::MessageAnswer answer = message("Closing Brevane....\r\n\r\nDo You Want To Save?",
                                              tk::MessageButtons::YesNo, tk::MessageIcon::Question);
-    if (answer == tk::MessageAnswer::Yes) frmFileSave_Click();
+    // A save that failed has said why; closing now would throw away the edits the user just asked
+    // to keep, so the window stays and the game is not started.
+    if (answer == tk::MessageAnswer::Yes && !saveDocuments()) return;
     // Both answers start the game; the window goes first, so the music stops before it starts.
     if (requestClose) requestClose();
     if (!services.launcher) return;

@@ -1,6 +1,8 @@
-// The save as the window runs it: the key lookups the pages store through, and the alias boxes
-// written back in place of the lines they came from.
+// The save as the window runs it: the key lookups the pages store through, the alias boxes
+// written back in place of the lines they came from, and Play UT2004 after a save that failed.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "app/ini.h"
 #include "app/key_lookups.h"
@@ -69,6 +71,22 @@ TEST(SaveSequence, TheAliasBoxesReplaceTheirLinesAtTheFirstOne) {
                               "[Engine.PlayerInput]", "aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")",
                               "Name=x", "aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")",
                               "Aliases=(MatchWords=(\"brb\"),ReplaceWord=\"be right back\")", ""}));
+}
+
+TEST(SaveSequence, PlayUT2004KeepsTheWindowAndTheEditsWhenTheSaveFails) {
+    Loaded w(crlf({"[XGame.XPlayer]", "Aliases=(MatchWords=(\"a\"),ReplaceWord=\"b\")"}), crlf({"[URL]"}));
+    bool closed = false;
+    w.ini.requestClose = [&closed] { closed = true; };
+    std::filesystem::remove(w.dir.path() / "UT2004.ini");
+    std::filesystem::create_directory(w.dir.path() / "UT2004.ini"); // cannot be replaced, not even by root
+    w.ini.RTB_TextToSpeechAlias.userTypes("Aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")");
+    w.s.messages.answers = {tk::MessageAnswer::Yes};
+    w.ini.mnuPlayUT2k4_Click();
+    ASSERT_EQ(w.s.messages.shown.size(), 2u);
+    EXPECT_NE(w.s.messages.shown[1].text.find(w.dir.folder() + "UT2004.ini"), std::string::npos);
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(w.s.launcher.started.empty());
+    EXPECT_EQ(w.ini.RTB_TextToSpeechAlias.text(), "Aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")");
 }
 
 } // namespace
