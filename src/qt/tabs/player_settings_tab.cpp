@@ -1,8 +1,10 @@
+#include <QVBoxLayout>
+
 #include "app/ini.h"
 #include "qt/binder.h"
 #include "qt/frames/bind_frames.h"
+#include "qt/frames/player_frames.h"
 #include "qt/layout_kit.h"
-#include "qt/picture_widget.h"
 #include "qt/tabs/tab_context.h"
 
 namespace brevane::qt {
@@ -10,14 +12,19 @@ namespace brevane::qt {
 QWidget* buildPlayerSettingsTab(TabContext& ctx) {
     QGridLayout* grid = nullptr;
     QWidget* page = makePage(grid);
-    QGridLayout* info = nullptr;
-    QGroupBox* frame = makeFrame("Player Information", info);
-    PictureWidget* portrait = ctx.binder.picture(ctx.ini.pb_Player);
-    portrait->setFixedSize(120, 160);
-    info->addWidget(portrait, 0, 0, Qt::AlignTop | Qt::AlignLeft);
-    info->setColumnStretch(1, 1);
-    grid->addWidget(frame, 0, 0);
-    grid->addWidget(buildTauntsFrame(ctx), 0, 1, Qt::AlignTop | Qt::AlignLeft);
+    // Left: the player over the display basics. Right: a column of frames, top down.
+    grid->addWidget(buildPlayerInformationFrame(ctx), 0, 0);
+    grid->addWidget(buildPortraitFrame(ctx), 0, 1);
+    grid->addWidget(buildResolutionFrame(ctx), 1, 0);
+    grid->addWidget(buildRenderEngineFrame(ctx), 1, 1);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addWidget(buildTauntsFrame(ctx));
+    right->addStretch(1);
+    grid->addLayout(right, 0, 2, 2, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(2, 1);
     return page;
 }
 
