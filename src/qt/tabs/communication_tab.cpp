@@ -4,6 +4,7 @@
 #include "qt/binder.h"
 #include "qt/frames/bind_frames.h"
 #include "qt/frames/comm_number_frames.h"
+#include "qt/frames/switch_frames.h"
 #include "qt/layout_kit.h"
 #include "qt/tabs/tab_context.h"
 
@@ -16,6 +17,10 @@ QWidget* buildCommunicationTab(TabContext& ctx) {
     addCommunicationNumbers(ctx, bindFrame.communication);
     addHudNumbers(ctx, bindFrame.hudConfig);
     grid->addWidget(bindFrame.frame, 0, 0, Qt::AlignTop | Qt::AlignLeft);
+    grid->addWidget(buildSwitchColumnFrame(ctx), 0, 1);
+    grid->addWidget(buildSwitchGridFrame(ctx), 1, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(0, 1);
     return page;
 }
 
