@@ -45,7 +45,8 @@ QGroupBox* buildPlayerInformationFrame(TabContext& ctx) {
     grid->addWidget(new QLabel("Team Color"), row, 0);
     grid->addWidget(team, row++, 1, 1, 3);
 
-    for (int index = 0; index <= 2; ++index) addNumberRow(grid, row++, 0, ctx.binder, p, p.spin, index);
+    for (int index = 0; index <= 2; ++index)
+        addNumberRow(grid, row++, 0, ctx.binder, p, p.spin, index);
     QLineEdit* unlocked = ctx.binder.textBox(p.tbx_Total_Unockedl_Char);
     unlocked->setFixedWidth(52);
     grid->addWidget(new QLabel(toQt(p.captionOf(p.tbx_Total_Unockedl_Char))), row, 0);
@@ -93,11 +94,13 @@ QGroupBox* buildRenderEngineFrame(TabContext& ctx) {
     QGroupBox* frame = makeFrame("Render Engine Settings", grid);
     int row = 0;
     addNumberRow(grid, row++, 0, ctx.binder, r, shared.video, 34, 60);
-    for (int index = 0; index <= 2; ++index) addNumberRow(grid, row++, 0, ctx.binder, r, shared.video, index, 60);
+    for (int index = 0; index <= 2; ++index)
+        addNumberRow(grid, row++, 0, ctx.binder, r, shared.video, index, 60);
     auto* devices = new QWidget;
     auto* line = new QHBoxLayout(devices);
     line->setContentsMargins(0, 4, 0, 0);
-    for (int index = 0; index <= 2; ++index) line->addWidget(ctx.binder.optionButton(r.RenOption[index]));
+    for (int index = 0; index <= 2; ++index)
+        line->addWidget(ctx.binder.optionButton(r.RenOption[index]));
     line->addStretch(1);
     grid->addWidget(devices, row++, 0, 1, 5);
     grid->setColumnStretch(4, 1);

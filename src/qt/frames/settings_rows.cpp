@@ -2,16 +2,17 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "qt/binder.h"
 #include "qt/qt_text.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/text_box.h"
 #include "settings/numeric_box.h"
 #include "settings/table_page.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/text_box.h"
 
 namespace brevane::qt {
 
@@ -29,8 +30,14 @@ void addNumberRow(QGridLayout* grid, int row, int column, Binder& binder, const 
     caption->setBuddy(box);
     grid->addWidget(caption, row, column);
     grid->addWidget(box, row, column + 1);
-    grid->addWidget(binder.button(family.minus(index), true), row, column + 2);
-    grid->addWidget(binder.button(family.plus(index), true), row, column + 3);
+    // The two buttons stand close together, as one control.
+    auto* buttons = new QWidget;
+    auto* pair = new QHBoxLayout(buttons);
+    pair->setContentsMargins(0, 0, 0, 0);
+    pair->setSpacing(2);
+    pair->addWidget(binder.button(family.minus(index), true));
+    pair->addWidget(binder.button(family.plus(index), true));
+    grid->addWidget(buttons, row, column + 2, 1, 2);
 }
 
 void addComboRow(QGridLayout* grid, int row, int column, Binder& binder, const TablePage& page, tk::ComboBox& box,

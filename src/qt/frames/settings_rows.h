@@ -24,9 +24,9 @@ class Binder;
 /// A group heading in the dark blue of the other frames' headings ("V I E W S").
 QLabel* sectionHeading(const QString& text);
 /// Caption (from `page`), box and minus / plus buttons of family member `index`, in columns
-/// `column` .. `column + 3`. `boxWidth` fits the values the box holds.
+/// `column` .. `column + 3` (the buttons span the last two). `boxWidth` fits the values the box holds.
 void addNumberRow(QGridLayout* grid, int row, int column, Binder& binder, const TablePage& page,
-                  NumericBoxFamily& family, int index, int boxWidth = 52);
+                  NumericBoxFamily& family, int index, int boxWidth = 46);
 /// Caption (from `page`) and the combo box, in columns `column` and `column + 1` (spanning `span`).
 void addComboRow(QGridLayout* grid, int row, int column, Binder& binder, const TablePage& page, tk::ComboBox& box,
                  int span = 1);

@@ -30,7 +30,8 @@ QGroupBox* buildSwitchColumnFrame(TabContext& ctx) {
         QLabel* label = sectionHeading(heading);
         if (row > 0) label->setContentsMargins(0, 8, 0, 0);
         grid->addWidget(label, row++, 0);
-        for (const int* index = first; index != last; ++index) grid->addWidget(ctx.binder.checkBox(s.c_Hud[*index]), row++, 0);
+        for (const int* index = first; index != last; ++index)
+            grid->addWidget(ctx.binder.checkBox(s.c_Hud[*index]), row++, 0);
     };
     group("F O R C E   F E E D B A C K", std::begin(kForceFeedback), std::end(kForceFeedback));
     group("V I E W S", std::begin(kViews), std::end(kViews));
@@ -42,8 +43,10 @@ QGroupBox* buildSwitchColumnFrame(TabContext& ctx) {
 QGroupBox* buildSwitchGridFrame(TabContext& ctx) {
     Switches& s = ctx.ini.pages.switches;
     std::vector<tk::CheckBox*> boxes;
-    for (const auto& [index, box] : s.c_Comm.members()) boxes.push_back(box.get());
-    for (int index = 0; index <= 14; ++index) boxes.push_back(&s.c_Hud[index]);
+    for (const auto& [index, box] : s.c_Comm.members())
+        boxes.push_back(box.get());
+    for (int index = 0; index <= 14; ++index)
+        boxes.push_back(&s.c_Hud[index]);
     QGridLayout* grid = nullptr;
     QGroupBox* frame = makeFrame("", grid);
     grid->setHorizontalSpacing(4);

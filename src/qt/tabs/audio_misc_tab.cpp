@@ -3,6 +3,7 @@
 #include "app/ini.h"
 #include "qt/binder.h"
 #include "qt/frames/audio_frames.h"
+#include "qt/frames/video_frames.h"
 #include "qt/layout_kit.h"
 #include "qt/tabs/tab_context.h"
 
@@ -13,6 +14,7 @@ QWidget* buildAudioMiscTab(TabContext& ctx) {
     QWidget* page = makePage(grid);
     grid->addWidget(buildAudioSystemFrame(ctx), 0, 0);
     grid->addWidget(buildMouseFrame(ctx), 0, 1);
+    grid->addWidget(buildPixomaticFrame(ctx), 1, 0);
     grid->setRowStretch(2, 1);
     return page;
 }
