@@ -27,11 +27,26 @@ public:
         m_out += kLineEnd;
     }
 
+    /// A blank line, unless the last line written through these rules was blank already.
+    void writeBlankLine() {
+        if (!m_blankWritten) writeLine("");
+        m_blankWritten = true;
+    }
+
+    /// An alias page's text as one block. An empty page is a blank line in the file and is written
+    /// as one: the next load reads it as blank, so anything else would shift the blank runs again at
+    /// the next save.
+    void writeBlock(const std::string& text) {
+        if (text.empty())
+            writeBlankLine();
+        else
+            writeLine(text);
+    }
+
     void writeDocumentLine(const ConfigDocument& doc, std::size_t i) {
         const std::string& key = doc.keys[i];
         if (key.empty()) {
-            if (!m_blankWritten) writeLine("");
-            m_blankWritten = true;
+            writeBlankLine();
             return;
         }
         const std::string& value = doc.values[i];
@@ -75,11 +90,13 @@ std::string renderUserIni(const ConfigDocument& doc, const WriterInputs& inputs)
             writer.writeLine(kQuietMenuHeader);
             writer.writeLine(std::string("bQuietMenu=") + trueFalse(inputs.quietMenuChecked));
             writer.writeLine(std::string("bNoToolTips=") + trueFalse(inputs.noToolTipsChecked));
-        } else if (key == "Aliases") {
-            if (!speechAliasesWritten) writer.writeLine(inputs.textToSpeechAliases);
+        } else if (equalsIgnoreCase(key, "Aliases")) {
+            // Any letter case: the alias page loaded this line too, so the block already holds it.
+            // Written again as itself it would come back once more at every later load and save.
+            if (!speechAliasesWritten) writer.writeBlock(inputs.textToSpeechAliases);
             speechAliasesWritten = true;
-        } else if (key.find("liases[") != std::string::npos) {
-            if (!aliasesWritten) writer.writeLine(inputs.aliases);
+        } else if (CountOccurrences(key, "liases[", false) > 0) {
+            if (!aliasesWritten) writer.writeBlock(inputs.aliases);
             aliasesWritten = true;
         } else {
             writer.writeDocumentLine(doc, i);

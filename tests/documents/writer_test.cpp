@@ -109,8 +109,7 @@ TEST(Writer, UserIniAliasesQuietMenuAndStoredValues) {
                                               "Aliases=(MatchWords=(\"brb\"),ReplaceWord=\"back soon\")",
                                               "aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")",
                                               "Aliases=(MatchWords=(\"afk\"),ReplaceWord=\"away\")",
-                                              // the lower-case line is not replaced by the block
-                                              "aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")",
+                                              // the lower-case line stands in the block only
                                               "[Engine.Input]",
                                               "bSomething=True",
                                               "; left alone",
@@ -151,6 +150,11 @@ TEST(Writer, AliasBlocksLeaveTheBlankRunAsItWas) {
     inputs.textToSpeechAliases = ""; // an emptied page still stands as one (empty) line
     EXPECT_EQ(renderUserIni(loaded(joined({"[A]", "", "Aliases[0]=x", "", "[B]", "Aliases=y", "c=1"})), inputs),
               crlf({"[A]", "", "Aliases[0]=x", "[B]", "", "c=1"}));
+    // An empty page is a blank line and joins the blank run it stands in, so the next save, which
+    // reads it back as blank, writes the same lines.
+    inputs.aliases = "";
+    EXPECT_EQ(renderUserIni(loaded(joined({"[A]", "", "Aliases[0]=x", "Aliases=y", "", "c=1"})), inputs),
+              crlf({"[A]", "", "c=1"}));
 }
 
 TEST(Writer, SecondSaveIsByteIdentical) {
@@ -162,6 +166,23 @@ TEST(Writer, SecondSaveIsByteIdentical) {
     EXPECT_EQ(renderUserIni(loaded(first), inputs), first);
     const std::string firstGame = renderGameIni(loaded(file));
     EXPECT_EQ(renderGameIni(loaded(firstGame)), firstGame);
+}
+
+TEST(Writer, AliasLinesInAnotherLetterCaseStandOnlyInTheirBlock) {
+    // The alias pages load these keys ignoring case; were such a line also written as itself, each
+    // load and save would add one more copy of it to the file.
+    const std::string file = crlf({"[A]", "Aliases[0]=(Command=a,Alias=b)", "AliaseS[0]=(Command=c,Alias=d)",
+                                   "Aliases=(MatchWords=(\"x\"))", "ALIASES=(MatchWords=(\"y\"))", "k=v"});
+    WriterInputs inputs;
+    inputs.aliases = joined({"Aliases[0]=(Command=a,Alias=b)", "AliaseS[0]=(Command=c,Alias=d)"});
+    inputs.textToSpeechAliases = joined({"Aliases=(MatchWords=(\"x\"))", "ALIASES=(MatchWords=(\"y\"))"});
+    const std::string first = renderUserIni(loaded(file), inputs);
+    EXPECT_EQ(first, file + "\r\n");
+    EXPECT_EQ(renderUserIni(loaded(first), inputs), first);
+    // Alone, a line in another case is its own block and comes back as it was.
+    inputs.textToSpeechAliases = "aliases=(MatchWords=(\"z\"))";
+    EXPECT_EQ(renderUserIni(loaded(joined({"[A]", "aliases=(MatchWords=(\"z\"))"})), inputs),
+              crlf({"[A]", "aliases=(MatchWords=(\"z\"))"}));
 }
 
 TEST(Writer, EveryByteValueAndEveryLineOfALongFileSurvive) {
