@@ -142,8 +142,11 @@ std::string checkResaveInvariants(const FilePair& pair, const std::string& folde
     if (second.game != settled.game)
         return "UT2004.ini changed at the second save " + firstDifference(settled.game, second.game);
 
-    brevane::INI probe(tk::Services{}, folder);
-    const ManagedKeys managed = managedKeysOf(probe);
+    // The page tables are the same for every window, so one look at them serves every check.
+    static const ManagedKeys managed = [&] {
+        brevane::INI probe(tk::Services{}, folder);
+        return managedKeysOf(probe);
+    }();
     if (std::string lost = lostLine(pair.user, first.user, IniFile::User, managed); !lost.empty())
         return describe("User.ini lost the line", lost);
     if (std::string lost = lostLine(pair.game, first.game, IniFile::Game, managed); !lost.empty())
