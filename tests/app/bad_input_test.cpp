@@ -14,18 +14,6 @@ namespace {
 
 using namespace testing_support;
 
-// The editor's save after loading: collect every page, then write both files safely.
-brevane::SaveOutcome save(brevane::INI& ini) {
-    auto checked = [&](const char* name) {
-        auto* box = dynamic_cast<const tk::CheckBox*>(ini.form.find(name));
-        return box && box->checked();
-    };
-    brevane::WriterInputs inputs{ini.state.QuietMenuMissing, checked("c_Hud(8)"), checked("c_Hud(9)"),
-                                 ini.RTB_TextToSpeechAlias.text(), ini.RTB_Aliases.text()};
-    ini.CollectSettings();
-    return brevane::WriteDocuments(ini.state.SystemFolder, ini.state.userIni, ini.state.gameIni, inputs);
-}
-
 struct Editor {
     TempDir dir;
     ScriptedServices s;
@@ -69,7 +57,7 @@ TEST(BadInput, HugeBinaryAndLongLinedFilesLoadAndSaveWithoutLosingAByte) {
         e.load();
         EXPECT_TRUE(e.ini.state.documentsLoaded) << c.name;
         EXPECT_TRUE(e.s.messages.shown.empty()) << c.name;
-        ASSERT_TRUE(save(e.ini).ok) << c.name;
+        ASSERT_TRUE(e.ini.saveDocuments()) << c.name;
         EXPECT_TRUE(readBytes(e.user()) == c.user) << c.name << ": User.ini changed";
         EXPECT_TRUE(readBytes(e.game()) == c.game) << c.name << ": UT2004.ini changed";
     }
@@ -100,16 +88,17 @@ TEST(BadInput, AFileThatVanishesBeforeTheSaveIsWrittenAgainFromWhatWasLoaded) {
     writeBytes(e.game(), game);
     e.load();
     std::filesystem::remove(e.user());
-    ASSERT_TRUE(save(e.ini).ok);
+    ASSERT_TRUE(e.ini.saveDocuments());
+    EXPECT_TRUE(e.s.messages.shown.empty());
     EXPECT_EQ(readBytes(e.user()), user);
     EXPECT_EQ(readBytes(e.game()), game);
     EXPECT_FALSE(std::filesystem::exists(e.dir.path() / "User.ini.bak")); // nothing was there to keep
 
     // With its whole folder gone the save fails, naming the file and the reason.
     std::filesystem::remove_all(e.dir.path());
-    const brevane::SaveOutcome outcome = save(e.ini);
-    EXPECT_FALSE(outcome.ok);
-    const std::string message = brevane::saveFailureMessage(outcome);
+    EXPECT_FALSE(e.ini.saveDocuments());
+    ASSERT_EQ(e.s.messages.shown.size(), 1u);
+    const std::string& message = e.s.messages.shown[0].text;
     EXPECT_NE(message.find(e.dir.folder()), std::string::npos) << message;
     EXPECT_NE(message.find("No such file or directory"), std::string::npos) << message;
     std::filesystem::create_directory(e.dir.path()); // for TempDir's clean-up

@@ -64,13 +64,12 @@ TEST(SaveSequence, TheAliasBoxesReplaceTheirLinesAtTheFirstOne) {
              crlf({"[URL]"}));
     w.ini.aliasPages.cb_Aliases.userClicks();
     ASSERT_TRUE(w.ini.saveDocuments());
-    // The lower-case "aliases" line is shown in the box, which replaces only the exact "Aliases" line,
-    // so it is written twice: inside the box's text and as itself.
+    // The lower-case "aliases" line is shown in the box, and the box stands at the first alias line
+    // of any letter case: each line once, so a later save does not add another copy.
     EXPECT_EQ(w.user(), crlf({"[XGame.XPlayer]", "Aliases[0]=(Command=\"say hi\",Alias=Hi)",
                               "Aliases[2]=(Command=\"suicide\",Alias=Die)", "Aliases[2]=(Command=,Alias=)",
                               "[Engine.PlayerInput]", "aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")",
-                              "Name=x", "aliases=(MatchWords=(\"gg\"),ReplaceWord=\"good game\")",
-                              "Aliases=(MatchWords=(\"brb\"),ReplaceWord=\"be right back\")", ""}));
+                              "Aliases=(MatchWords=(\"brb\"),ReplaceWord=\"be right back\")", "Name=x", ""}));
 }
 
 TEST(SaveSequence, PlayUT2004KeepsTheWindowAndTheEditsWhenTheSaveFails) {

@@ -6,7 +6,6 @@
 #include "app/ini.h"
 #include "documents/config_document.h"
 #include "documents/writer.h"
-#include "toolkit/check_box.h"
 
 namespace resave_check {
 
@@ -17,21 +16,6 @@ using brevane::IniFile;
 void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-bool checkedByName(const tk::Form& form, const char* name) {
-    auto* box = dynamic_cast<const tk::CheckBox*>(form.find(name));
-    return box && box->checked();
-}
-
-brevane::WriterInputs writerInputsOf(const brevane::INI& ini) {
-    brevane::WriterInputs inputs;
-    inputs.quietMenuMissing = ini.state.QuietMenuMissing;
-    inputs.quietMenuChecked = checkedByName(ini.form, "c_Hud(8)");
-    inputs.noToolTipsChecked = checkedByName(ini.form, "c_Hud(9)");
-    inputs.textToSpeechAliases = ini.RTB_TextToSpeechAlias.text();
-    inputs.aliases = ini.RTB_Aliases.text();
-    return inputs;
 }
 
 // The keys some page table stores into, per file. A line with such a key may change at a save;
@@ -118,7 +102,7 @@ FilePair resave(const FilePair& pair, const std::string& folder) {
     ini.Load_INI_Form();
     if (!ini.state.documentsLoaded) return {};
     ini.CollectSettings();
-    return {brevane::renderUserIni(ini.state.userIni, writerInputsOf(ini)),
+    return {brevane::renderUserIni(ini.state.userIni, ini.writerInputs()),
             brevane::renderGameIni(ini.state.gameIni)};
 }
 
