@@ -79,7 +79,8 @@ void INI::CollectSettings() {
 }
 
 std::string INI::caption() const {
-    if (state.sandbox) return "Brevane - " + state.SystemFolder + " (sandbox copy of the default files)";
+    // The sandbox never moves, so the caption stays true whatever File > New or Open load.
+    if (state.sandbox) return "Brevane - " + state.InstalledSystemFolder + " (sandbox copy of the default files)";
     return "Brevane";
 }
 

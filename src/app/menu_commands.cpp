@@ -26,12 +26,9 @@ void INI::mnuFileOpen_Click() {
     std::optional<std::string> folder;
     if (auto at = findIgnoreCase(chosen, "User.ini")) folder = chosen.substr(0, *at);
     if (auto at = findIgnoreCase(chosen, "UT2004.ini")) folder = chosen.substr(0, *at);
-    if (folder) {
-        state.SystemFolder = *folder;
-        // The files shown now come from the chosen folder, and a save must go back there, not into
-        // the installation that File > New would have restored.
-        state.DefaultsLoaded = false;
-    }
+    // DefaultsLoaded stays as it is: after File > New the next save still goes into the installation,
+    // whichever folder was opened since.
+    if (folder) state.SystemFolder = *folder;
     // A cancel or another file name reloads from the folder used before; unsaved edits are dropped.
     Load_INI_Form();
 }

@@ -106,24 +106,25 @@ TEST(FileMenu, NewLoadsTheDefaultCopiesAndSaveWritesThemIntoTheInstallation) {
     EXPECT_FALSE(fs::exists(d.program / "Default" / "User.ini.bak"));
 }
 
-TEST(FileMenu, AFolderOpenedAfterNewIsSavedBackToThatFolder) {
+TEST(FileMenu, OpenAfterNewKeepsTheSaveGoingIntoTheInstallation) {
     Desk d;
     const fs::path backup = d.root.path() / "Backup";
     Desk::put(backup, "Backup");
     d.ini->mnuFileNew_Click();
     d.s.files.answers.push_back((backup / "User.ini").string());
     d.ini->mnuFileOpen_Click();
+    EXPECT_EQ(d.loadedName(), "Backup");
+    EXPECT_TRUE(d.ini->state.DefaultsLoaded) << "Open leaves the flag of File > New alone";
+    d.ini->frmFileSave_Click();
+    EXPECT_EQ(readBytes(d.install / "User.ini"), crlf({"[DefaultPlayer]", "Name=Backup", ""}));
+    EXPECT_EQ(readBytes(backup / "User.ini"), crlf({"[DefaultPlayer]", "Name=Backup"}));
+    EXPECT_FALSE(d.ini->state.DefaultsLoaded);
+
+    // Once that save has happened, a folder opened later is saved back into itself.
+    d.s.files.answers.push_back((backup / "User.ini").string());
+    d.ini->mnuFileOpen_Click();
     d.ini->frmFileSave_Click();
     EXPECT_TRUE(fs::exists(backup / "User.ini.bak"));
-    EXPECT_EQ(readBytes(d.install / "User.ini"), crlf({"[DefaultPlayer]", "Name=Installed"}))
-        << "the backup's values must not land in the installation";
-
-    // A cancelled Open after New keeps the default copies on their way into the installation.
-    d.ini->mnuFileNew_Click();
-    d.ini->mnuFileOpen_Click();
-    EXPECT_TRUE(d.ini->state.DefaultsLoaded);
-    d.ini->frmFileSave_Click();
-    EXPECT_EQ(readBytes(d.install / "User.ini"), crlf({"[DefaultPlayer]", "Name=Default", ""}));
 }
 
 TEST(FileMenu, NewWithoutTheDefaultFolderSaysSoAndASaveWritesNothing) {
