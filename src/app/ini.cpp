@@ -17,6 +17,7 @@ INI::INI(tk::Services services_, std::string programFolder)
     state.ProgramFolder = std::move(programFolder);
     pages.playerProfile.showDefaultPicture();
     pages.weaponPriority.showStartPictures();
+    pages.weaponSettings.showFramePictures();
     RTB_User.add(0);
     RTB_User.add(1);
 }

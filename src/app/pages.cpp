@@ -7,7 +7,8 @@ Pages::Pages(tk::Form& form, AppState& state, tk::PictureBox& pb_Player, tk::Ser
       displayOptions(form, state, shared), otherRenderDevices(form, state, shared),
       resolutionRender(form, state, shared), bindKeys(form, state, pb_Player), audioOptions(form, state, shared),
       mouseOptions(state, shared), commNumbers(state, shared),
-      weaponPriority(form, state) {}
+      objectivesIrc(form, state, shared), colourRows(form, state), weaponSettings(form, state),
+      crosshairChooser(form, state, shared), customBeacon(form, state), weaponPriority(form, state) {}
 
 std::vector<SettingsStep*> Pages::loadOrder() {
     // One line per slot, in the order of the full load and of the collect.
@@ -18,11 +19,11 @@ std::vector<SettingsStep*> Pages::loadOrder() {
         &otherRenderDevices, // display options: OpenGL, software and Pixomatic
         &audioOptions,       // audio options
         &mouseOptions,       // mouse options
-        // objectives and IRC settings
-        // colour rows
-        // weapon settings
-        // crosshair chooser
-        // custom beacon switch
+        &objectivesIrc,    // objectives and IRC settings
+        &colourRows,       // colour rows
+        &weaponSettings,   // weapon settings
+        &crosshairChooser, // crosshair chooser
+        &customBeacon,     // custom beacon switch
         &resolutionRender, // resolution, brightness and render device
         &bindKeys,         // Bind Keys page
         &commNumbers,      // communication and HUD numbers

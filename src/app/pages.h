@@ -8,6 +8,11 @@
 #include "settings/audio_options.h"
 #include "settings/comm_numbers.h"
 #include "settings/mouse_options.h"
+#include "settings/colour_rows.h"
+#include "settings/crosshair_chooser.h"
+#include "settings/custom_beacon.h"
+#include "settings/objectives_irc.h"
+#include "settings/weapon_settings.h"
 #include "settings/display_options.h"
 #include "settings/other_render_devices.h"
 #include "settings/player_profile.h"
@@ -40,6 +45,11 @@ struct Pages {
     AudioOptions audioOptions;
     MouseOptions mouseOptions;
     CommNumbers commNumbers;
+    ObjectivesIrc objectivesIrc;
+    ColourRows colourRows;
+    WeaponSettings weaponSettings;
+    CrosshairChooser crosshairChooser;
+    CustomBeacon customBeacon;
     WeaponPriority weaponPriority;
 };
 

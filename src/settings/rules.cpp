@@ -27,6 +27,32 @@ Rule Switch() {
             {}};
 }
 
+namespace {
+Rule checkedUnless(std::string name, std::function<bool(const std::string &)> isOff, const char *on,
+                   const char *off) {
+    return {std::move(name),
+            [isOff](const Row &row, const std::string &stored) {
+                if (auto *box = dynamic_cast<tk::CheckBox *>(row.control)) box->setChecked(!isOff(stored));
+            },
+            [on, off](const Row &row) -> std::string {
+                auto *box = dynamic_cast<const tk::CheckBox *>(row.control);
+                return box && box->checked() ? on : off;
+            },
+            {},
+            {}};
+}
+} // namespace
+
+Rule UnlessZero() {
+    return checkedUnless("Unless Zero", [](const std::string &stored) { return stored == "0"; }, "1", "0");
+}
+
+Rule UnlessFalse() {
+    return checkedUnless(
+        "Unless False", [](const std::string &stored) { return equalsIgnoreCase(stored, "False"); }, "True",
+        "False");
+}
+
 Rule Text() {
     return {"Text",
             [](const Row& row, const std::string& stored) { setControlText(*row.control, stored); },

@@ -13,6 +13,11 @@ namespace brevane::rules {
 
 /// Check box: checked when the stored value equals "True" ignoring case; stores "True" / "False".
 Rule Switch();
+/// Check box, checked unless the stored value is "0" (a missing key checks it); stores "1" / "0".
+Rule UnlessZero();
+/// Check box, checked unless the stored value is "False" ignoring case (a missing key checks it);
+/// stores "True" / "False".
+Rule UnlessFalse();
 /// Text or combo box: the stored value unchanged; stores the text unchanged (empty included).
 Rule Text();
 /// The first n characters of the stored value (a numeric box's guard and clamps then act); stores the
