@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "app/ini.h"
 #include "qt/main_window.h"
+#include "qt/qt_services.h"
 
 namespace {
 
@@ -79,6 +81,40 @@ TEST(SettingsWidgets, EveryRowOfThePagesHasAWidget) {
             EXPECT_NE(w.window.findChild<QWidget*>(QString::fromStdString(row.name)), nullptr) << row.name;
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(SettingsWidgets, LeavingAShortStatNameAsksOnceAndKeepsTheFocus) {
+    brevane::qt::QtMessageBoxes messages;
+    int shown = 0;
+    // Answers every message box as soon as it is open, counting them.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            ++shown;
+            box->close();
+        }
+    });
+    closer.start(20);
+    INI model{tk::Services{&messages}, BREVANE_BIN_DIR "/"};
+    MainWindow window{model};
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* stat = window.findChild<QLineEdit*>("tbx_Stat_Name");
+    auto* name = window.findChild<QLineEdit*>("tbx_Name");
+    QTest::mouseClick(stat, Qt::LeftButton);
+    QTest::keyClicks(stat, "abc");
+    QTest::mouseClick(name, Qt::LeftButton);
+    for (int i = 0; i < 20; ++i)
+        QTest::qWait(20);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(model.pages.playerProfile.tbx_Stat_Name.text(), "");
+    EXPECT_EQ(model.form.focused(), &model.pages.playerProfile.tbx_Stat_Name);
+    EXPECT_EQ(window.focusWidget(), stat); // where the focus returns when the window is active again
 }
 
 } // namespace
