@@ -2,17 +2,17 @@
 
 #include "app/ini.h"
 #include "qt/binder.h"
+#include "qt/frames/weapon_frames.h"
 #include "qt/layout_kit.h"
 #include "qt/tabs/tab_context.h"
+#include "settings/weapon_frames.h"
 
 namespace brevane::qt {
 
 QWidget* buildWeapons2Tab(TabContext& ctx) {
-    (void)ctx;
     QGridLayout* grid = nullptr;
     QWidget* page = makePage(grid);
-    QGridLayout* inner = nullptr;
-    grid->addWidget(makeFrame("Weapons 2", inner), 0, 0);
+    addWeaponFrames(ctx, grid, kWeaponFramesOnFirstTab, kWeaponFrameCount - kWeaponFramesOnFirstTab);
     return page;
 }
 
