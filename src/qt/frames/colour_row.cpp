@@ -51,4 +51,29 @@ QWidget* buildColourRow(Binder& binder, ColourRows& rows, int row, int previewWi
     return widget;
 }
 
+QWidget* buildColourStrip(Binder& binder, ColourRows& rows, int row) {
+    auto* widget = new QWidget;
+    auto* grid = new QGridLayout(widget);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(1);
+    grid->setVerticalSpacing(1);
+    QLineEdit* preview = binder.textBox(rows.tbx_IRCColor[row]);
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(preview, 0, 0, 1, 12);
+    const char* letters[] = {"R", "G", "B"};
+    NumericBoxFamily* families[] = {&rows.red, &rows.green, &rows.blue};
+    for (int c = 0; c < 3; ++c) {
+        QLineEdit* box = binder.textBox(families[c]->box(row));
+        box->setFixedWidth(30);
+        auto* label = new QLabel(QString::fromLatin1(letters[c]));
+        label->setBuddy(box);
+        grid->addWidget(label, 1, c * 4);
+        grid->addWidget(binder.button(families[c]->minus(row), true), 1, c * 4 + 1);
+        grid->addWidget(box, 1, c * 4 + 2);
+        grid->addWidget(binder.button(families[c]->plus(row), true), 1, c * 4 + 3);
+    }
+    return widget;
+}
+
 } // namespace brevane::qt

@@ -1,9 +1,11 @@
+#include <QVBoxLayout>
 #include <QLabel>
 
 #include "app/ini.h"
 #include "qt/binder.h"
 #include "qt/frames/audio_frames.h"
 #include "qt/frames/video_frames.h"
+#include "qt/frames/irc_assault_frames.h"
 #include "qt/layout_kit.h"
 #include "qt/tabs/tab_context.h"
 
@@ -13,7 +15,13 @@ QWidget* buildAudioMiscTab(TabContext& ctx) {
     QGridLayout* grid = nullptr;
     QWidget* page = makePage(grid);
     grid->addWidget(buildAudioSystemFrame(ctx), 0, 0);
-    grid->addWidget(buildMouseFrame(ctx), 0, 1);
+    // The mouse and Assault frames share the right column.
+    auto* right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addWidget(buildMouseFrame(ctx));
+    right->addWidget(buildAssaultFrame(ctx));
+    right->addStretch(1);
+    grid->addLayout(right, 0, 1, 3, 1);
     grid->addWidget(buildPixomaticFrame(ctx), 1, 0);
     grid->setRowStretch(2, 1);
     return page;

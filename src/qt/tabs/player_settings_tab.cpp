@@ -4,6 +4,7 @@
 #include "qt/binder.h"
 #include "qt/frames/bind_frames.h"
 #include "qt/frames/player_frames.h"
+#include "qt/frames/irc_assault_frames.h"
 #include "qt/layout_kit.h"
 #include "qt/tabs/tab_context.h"
 
@@ -21,10 +22,12 @@ QWidget* buildPlayerSettingsTab(TabContext& ctx) {
     auto* right = new QVBoxLayout;
     right->setSpacing(6);
     right->addWidget(buildTauntsFrame(ctx));
+    right->addWidget(buildIrcFrame(ctx));
     right->addStretch(1);
-    grid->addLayout(right, 0, 2, 2, 1);
+    grid->addLayout(right, 0, 2, 3, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(2, 1);
+    grid->addWidget(buildBeaconFrame(ctx), 2, 0, 1, 2, Qt::AlignLeft);
     return page;
 }
 
