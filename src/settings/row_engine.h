@@ -16,7 +16,10 @@
 //      controls are members (or come from SharedControls for the families that cross pages), and its
 //      constructor fills `m_rows` in processing order with rows such as
 //          row(tbx_FOV, "Desired FOV", IniFile::User, "", "DesiredFOV", rules::FirstN(4));
-//   2. Numeric boxes come from a NumericBoxFamily (settings/numeric_box.h) or attachNumericBox.
+//   2. Numeric boxes come from a NumericBoxFamily (settings/numeric_box.h). The families that cross
+//      pages (tbx_video, tbx_Mouse, tbx_Comm) are declared once, with every member's step, clamps and
+//      button corrections, in SharedControls (settings/shared_controls.cpp); a page only adds rows for
+//      the members it loads. A page's own boxes get a family of their own (see PlayerProfile::spin).
 //   3. Override load()/collect() only for work outside the table (a state flag, a section decided at
 //      load), calling TablePage::load()/collect() for the rows.
 //   4. Add the page as a member of Pages (app/pages.h) and put it in its slot of Pages::loadOrder().
