@@ -10,13 +10,15 @@ namespace brevane {
 
 namespace {
 
-/// The key of the `wanted`-th (1-based) binding line of `command`, or "".
+/// The key of the `wanted`-th (1-based) binding line of `command`, or "". Only a line whose key is
+/// one of the game's key names binds: another setting that happens to hold the same word (such as
+/// EditPackages=Fire) is never shown in a bind box, so a capture or a save can never overwrite it.
 std::string nthBinding(const std::vector<std::string> &keys, const std::vector<std::string> &values,
                        std::string_view command, int wanted) {
     const std::size_t lines = std::min(keys.size(), values.size());
     int seen = 0;
     for (std::size_t i = 0; i < lines; ++i) {
-        if (!equalsIgnoreCase(values[i], command)) continue;
+        if (!equalsIgnoreCase(values[i], command) || !isKeyName(keys[i])) continue;
         if (++seen == wanted) return keys[i];
     }
     return {};

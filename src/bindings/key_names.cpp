@@ -1,5 +1,7 @@
 #include "bindings/key_names.h"
 
+#include "documents/config_document.h"
+
 #include <array>
 
 namespace brevane {
@@ -63,6 +65,13 @@ std::string KeyCodeToName(int code) {
     static const Table table = buildTable();
     if (code < 0 || code >= kCodeCount) return {};
     return table[code];
+}
+
+bool isKeyName(std::string_view name) {
+    if (name.empty()) return false;
+    for (int code = 0; code < kCodeCount; ++code)
+        if (equalsIgnoreCase(KeyCodeToName(code), name)) return true;
+    return false;
 }
 
 } // namespace brevane

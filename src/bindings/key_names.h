@@ -1,6 +1,7 @@
 #pragma once
 // The game's names of keys and mouse buttons (the original's module ANSII_Convert).
 #include <string>
+#include <string_view>
 
 namespace brevane {
 
@@ -8,5 +9,8 @@ namespace brevane {
 /// User.ini ("W", "LeftMouse", "NumPad5"), or the empty text when the code has no name. Codes below 0
 /// and above 254 have no name; 0 is named "None".
 std::string KeyCodeToName(int code);
+
+/// True when `name` is one of the game's key names, ignoring ASCII letter case.
+bool isKeyName(std::string_view name);
 
 } // namespace brevane
