@@ -28,7 +28,7 @@ CrosshairChooser::CrosshairChooser(tk::Form& form, AppState& state, SharedContro
     const auto user = IniFile::User;
     for (int i = 0; i < kWeaponFrameCount; ++i)
         addRow(scaleBox(i), "Cross Hair Scale", user, weaponFrameSection(i), "CustomCrossHairScale",
-               rules::FirstNKeepingValue(3));
+               rules::FirstN(3));
     for (int i = 0; i < kWeaponFrameCount; ++i) {
         tk::ComboBox& combo = cbx_Cross.add(i, crosshairList());
         tk::PictureBox& picture = p_CrossPic.add(i);

@@ -52,7 +52,7 @@ ObjectivesIrc::ObjectivesIrc(tk::Form& form, AppState& state, SharedControls& sh
     for (const Line& line : kAssaultSwitches)
         addRow(c_Assault.add(line.index), line.caption, user, "", line.key, rules::Switch());
     for (const Line& line : kAssaultNumbers)
-        addRow(assaultNumber(line.index), line.caption, user, "", line.key, rules::FirstNKeepingValue(4));
+        addRow(assaultNumber(line.index), line.caption, user, "", line.key, rules::FirstN(4));
 
     for (const Line& line : kIrcBoxes) {
         tk::TextBox& box = tbx_IRC.add(line.index);

@@ -70,19 +70,6 @@ Rule FirstN(std::size_t n) {
         {}};
 }
 
-Rule FirstNKeepingValue(std::size_t n) {
-    return {"First " + std::to_string(n) + " keeping the value",
-            [n](const Row &row, const std::string &stored) {
-                std::string shown = firstChars(stored, n);
-                if (isNumeric(stored) && leadingNumber(shown) != leadingNumber(stored))
-                    shown = numberText(leadingNumber(stored));
-                setControlText(*row.control, shown);
-            },
-            textOf,
-            {},
-            {}};
-}
-
 Rule NumberN(std::size_t n) {
     return {"Number " + std::to_string(n),
             [n](const Row& row, const std::string& stored) {

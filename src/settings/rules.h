@@ -23,9 +23,6 @@ Rule Text();
 /// The first n characters of the stored value (a numeric box's guard and clamps then act); stores the
 /// text unchanged, so a long number comes back shortened.
 Rule FirstN(std::size_t n);
-/// As FirstN, except that when the first n characters of a number would read as another value (0.750000
-/// as 0.7) the box shows the whole value's number text (0.75): a save without edits keeps every value.
-Rule FirstNKeepingValue(std::size_t n);
 /// The number text of the stored value's leading number, cut to n characters; "abc" and "" show 0.
 Rule NumberN(std::size_t n);
 inline Rule Number4() {

