@@ -41,7 +41,8 @@ ManagedKeys managedKeysOf(brevane::INI& ini) {
 }
 
 bool isAliasLine(const std::string& key) {
-    return key == "Aliases" || key.find("liases[") != std::string::npos;
+    // The alias pages and the writer take these keys in any letter case.
+    return brevane::equalsIgnoreCase(key, "Aliases") || brevane::CountOccurrences(key, "liases[", false) > 0;
 }
 
 // The first input line that should have survived and is missing from `output` (in order), if any.
