@@ -113,7 +113,7 @@ MELODY=(
 )
 
 build_tracks() {
-  local pads=() arps=() basses=() drums=() lead=() bar chord n spec b
+  local pads=() arps=() basses=() drums=() lead=() bar chord n tone b
   for bar in "${!CHORDS[@]}"; do
     chord="${CHORDS[$bar]}"
     # shellcheck disable=SC2086
@@ -151,7 +151,7 @@ build_tracks() {
     fi
 
     if (( bar >= 4 && bar < 12 )); then
-      for spec in ${MELODY[$((bar - 4))]}; do lead+=("$(note lead "${spec%%:*}" "${spec##*:}")"); done
+      for tone in ${MELODY[$((bar - 4))]}; do lead+=("$(note lead "${tone%%:*}" "${tone##*:}")"); done
     else
       lead+=("$(rest 4)")
     fi
