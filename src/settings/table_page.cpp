@@ -10,31 +10,31 @@ std::string TablePage::captionOf(const tk::Control& control) const {
     return {};
 }
 
-Row& TablePage::addRow(tk::Control& control, std::string caption, IniFile file, std::string section,
-                       std::string key, Rule rule) {
-    if (auto* box = dynamic_cast<tk::CheckBox*>(&control)) box->setCaption(caption);
+namespace {
+Row makeRow(std::string caption, IniFile file, std::string section, std::string key, Rule rule) {
     Row row;
-    row.control = &control;
     row.caption = std::move(caption);
     row.file = file;
     row.section = std::move(section);
     row.key = std::move(key);
     row.rule = std::move(rule);
-    m_rows.push_back(std::move(row));
-    return m_rows.back();
+    return row;
+}
+} // namespace
+
+Row& TablePage::addRow(tk::Control& control, std::string caption, IniFile file, std::string section,
+                       std::string key, Rule rule) {
+    if (auto* box = dynamic_cast<tk::CheckBox*>(&control)) box->setCaption(caption);
+    Row& row = m_rows.emplace_back(makeRow(std::move(caption), file, std::move(section), std::move(key), std::move(rule)));
+    row.control = &control;
+    return row;
 }
 
 Row& TablePage::addGroupRow(tk::OptionGroup& group, std::string caption, IniFile file, std::string section,
                             std::string key, Rule rule) {
-    Row row;
+    Row& row = m_rows.emplace_back(makeRow(std::move(caption), file, std::move(section), std::move(key), std::move(rule)));
     row.group = &group;
-    row.caption = std::move(caption);
-    row.file = file;
-    row.section = std::move(section);
-    row.key = std::move(key);
-    row.rule = std::move(rule);
-    m_rows.push_back(std::move(row));
-    return m_rows.back();
+    return row;
 }
 
 } // namespace brevane
