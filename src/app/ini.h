@@ -69,6 +69,17 @@ public:
     /// of "Quiet Menu" (c_Hud(8)) and c_Hud(9).
     WriterInputs writerInputs() const;
 
+    /// What File > Save would change now, found without writing anything and without changing the
+    /// documents: the same collect and writer run on copies, compared with the files on disk in the
+    /// folder Save would write to.
+    struct PendingChanges {
+        bool ok = false;           ///< false when nothing is loaded or a file on disk cannot be read
+        std::string error;         ///< why, when not ok
+        std::string folder;        ///< the folder Save would write to
+        std::string diff;          ///< unified diff of both files ("a/User.ini" -> "b/User.ini"), "" if none
+    };
+    PendingChanges pendingChanges();
+
     /// The window caption: "Brevane", plus the edited folder when it is a sandbox copy.
     std::string caption() const;
 

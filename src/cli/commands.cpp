@@ -7,7 +7,6 @@
 
 #include "app/ini.h"
 #include "cli/json_text.h"
-#include "cli/unified_diff.h"
 #include "documents/read_file.h"
 #include "documents/windows1252.h"
 #include "documents/writer.h"
@@ -80,21 +79,12 @@ int resave(const std::string& dir, bool dryRun, const std::string& programFolder
         return 1;
     }
     // What File > Save would write, rendered but not written.
-    ini.CollectSettings();
-    const std::string folder = ini.state.SystemFolder;
-    const struct {
-        const char* name;
-        std::string bytes;
-    } files[] = {{"User.ini", renderUserIni(ini.state.userIni, ini.writerInputs())},
-                 {"UT2004.ini", renderGameIni(ini.state.gameIni)}};
-    for (const auto& file : files) {
-        FileText now = ReadFile(folder + file.name);
-        if (!now.ok) {
-            err << "brevane-cli: " << folder << file.name << ": " << now.error << "\n";
-            return 1;
-        }
-        out << unifiedDiff("a/" + std::string(file.name), "b/" + std::string(file.name), now.text, file.bytes);
+    const INI::PendingChanges pending = ini.pendingChanges();
+    if (!pending.ok) {
+        err << "brevane-cli: " << forTerminal(pending.error) << "\n";
+        return 1;
     }
+    out << pending.diff;
     return 0;
 }
 

@@ -3,7 +3,7 @@
 // without needing any other program.
 #include <string>
 
-namespace brevane::cli {
+namespace brevane {
 
 /// The unified diff turning `oldText` into `newText` with `context` unchanged lines around each
 /// change; "" when the texts are equal. Lines end at LF; their bytes (CR included) are copied as
@@ -12,4 +12,4 @@ namespace brevane::cli {
 std::string unifiedDiff(const std::string& oldName, const std::string& newName, const std::string& oldText,
                         const std::string& newText, int context = 3);
 
-} // namespace brevane::cli
+} // namespace brevane

@@ -1,10 +1,10 @@
-#include "cli/unified_diff.h"
+#include "documents/unified_diff.h"
 
 #include <algorithm>
 #include <string_view>
 #include <vector>
 
-namespace brevane::cli {
+namespace brevane {
 
 namespace {
 
@@ -156,4 +156,4 @@ std::string unifiedDiff(const std::string& oldName, const std::string& newName, 
     return out;
 }
 
-} // namespace brevane::cli
+} // namespace brevane

@@ -5,11 +5,11 @@
 #include <random>
 
 #include "cli/patch_applier.h"
-#include "cli/unified_diff.h"
+#include "documents/unified_diff.h"
 
 namespace {
 
-using brevane::cli::unifiedDiff;
+using brevane::unifiedDiff;
 
 TEST(UnifiedDiff, PrintsHunksTheWayDiffUDoes) {
     EXPECT_EQ(unifiedDiff("a", "b", "same\n", "same\n"), "");
