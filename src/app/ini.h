@@ -92,6 +92,11 @@ public:
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
     void frmFileSave_Click();
+    /// File > Review Changes: hands what File > Save would change now to the view (`showReview`);
+    /// when that cannot be told (nothing loaded, a file on disk unreadable) says why in a message box.
+    void mnuFileReview_Click();
+    /// Asks the view to show the pending changes of File > Review Changes.
+    std::function<void(const PendingChanges&)> showReview;
     void mnuFileExit_Click();
     void mnuPlay_Click();
     void mnuStop_Click();

@@ -37,6 +37,16 @@ void INI::frmFileSave_Click() {
     saveDocuments();
 }
 
+void INI::mnuFileReview_Click() {
+    const PendingChanges pending = pendingChanges();
+    if (!pending.ok) {
+        message("Brevane cannot tell what a save would change:\r\n\r\n    " + pending.error, tk::MessageButtons::Ok,
+                tk::MessageIcon::Warning);
+        return;
+    }
+    if (showReview) showReview(pending);
+}
+
 void INI::mnuFileExit_Click() {
     if (requestClose) requestClose();
 }

@@ -9,6 +9,7 @@
 #include "app/ini.h"
 #include "qt/binder.h"
 #include "qt/qt_text.h"
+#include "qt/review_changes_dialog.h"
 #include "qt/tabs/tab_context.h"
 
 namespace brevane::qt {
@@ -43,9 +44,16 @@ MainWindow::MainWindow(INI& model, QWidget* parent)
     m_tabs->setFixedSize(905, 608);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_model.requestClose = [this] { close(); };
+    m_model.showReview = [this](const INI::PendingChanges& pending) {
+        auto* review = new ReviewChangesDialog(m_model, pending, this);
+        review->open();
+    };
 }
 
-MainWindow::~MainWindow() { m_model.requestClose = nullptr; }
+MainWindow::~MainWindow() {
+    m_model.requestClose = nullptr;
+    m_model.showReview = nullptr;
+}
 
 void MainWindow::buildMenus() {
     struct Item {
@@ -53,19 +61,22 @@ void MainWindow::buildMenus() {
         const char* caption;
         const char* name;
         QKeySequence shortcut;
-        void (INI::*handler)();
+        void (*handler)(INI&); // nullptr for a separator
     };
+    // Plain functions rather than pointers to members: each item's slot calls exactly one of them.
     const Item items[] = {
-        {"&File", "&New", "mnuFileNew", QKeySequence("Ctrl+N"), &INI::mnuFileNew_Click},
-        {"&File", "&Open", "mnuFileOpen", QKeySequence("Ctrl+O"), &INI::mnuFileOpen_Click},
+        {"&File", "&New", "mnuFileNew", QKeySequence("Ctrl+N"), [](INI& m) { m.mnuFileNew_Click(); }},
+        {"&File", "&Open", "mnuFileOpen", QKeySequence("Ctrl+O"), [](INI& m) { m.mnuFileOpen_Click(); }},
         {"&File", "-", "Separator1", {}, nullptr},
-        {"&File", "&Save", "frmFileSave", QKeySequence("Ctrl+S"), &INI::frmFileSave_Click},
+        {"&File", "&Save", "frmFileSave", QKeySequence("Ctrl+S"), [](INI& m) { m.frmFileSave_Click(); }},
+        {"&File", "&Review Changes…", "mnuFileReview", QKeySequence("Ctrl+D"),
+         [](INI& m) { m.mnuFileReview_Click(); }},
         {"&File", "-", "Separator2", {}, nullptr},
-        {"&File", "&Exit", "mnuFileExit", QKeySequence("Ctrl+X"), &INI::mnuFileExit_Click},
-        {"&Music", "&Play", "mnuPlay", {}, &INI::mnuPlay_Click},
-        {"&Music", "&Stop", "mnuStop", {}, &INI::mnuStop_Click},
-        {"&Play", "&Play UT2004", "mnuPlayUT2k4", {}, &INI::mnuPlayUT2k4_Click},
-        {"&Help", "&About Brevane", "mnuAbout", {}, &INI::mnuAbout_Click},
+        {"&File", "&Exit", "mnuFileExit", QKeySequence("Ctrl+X"), [](INI& m) { m.mnuFileExit_Click(); }},
+        {"&Music", "&Play", "mnuPlay", {}, [](INI& m) { m.mnuPlay_Click(); }},
+        {"&Music", "&Stop", "mnuStop", {}, [](INI& m) { m.mnuStop_Click(); }},
+        {"&Play", "&Play UT2004", "mnuPlayUT2k4", {}, [](INI& m) { m.mnuPlayUT2k4_Click(); }},
+        {"&Help", "&About Brevane", "mnuAbout", {}, [](INI& m) { m.mnuAbout_Click(); }},
     };
     const std::pair<const char*, const char*> menus[] = {
         {"&File", "mnuFile"}, {"&Music", "mnuMusic"}, {"&Play", "mnuPlay2K4"}, {"&Help", "mnuHelp"}};
@@ -74,15 +85,15 @@ void MainWindow::buildMenus() {
         menu->setObjectName(menuName);
         for (const Item& item : items) {
             if (qstrcmp(item.menu, title) != 0) continue;
-            if (qstrcmp(item.caption, "-") == 0) {
+            if (!item.handler) {
                 menu->addSeparator()->setObjectName(item.name);
                 continue;
             }
             QAction* action = menu->addAction(item.caption);
             action->setObjectName(item.name);
             action->setShortcut(item.shortcut);
-            auto handler = item.handler;
-            connect(action, &QAction::triggered, this, [this, handler] { (m_model.*handler)(); });
+            const auto handler = item.handler;
+            connect(action, &QAction::triggered, this, [this, handler] { handler(m_model); });
         }
     }
 }

@@ -1,6 +1,8 @@
 #include "qt/screenshots.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPixmap>
 #include <QTabWidget>
@@ -29,6 +31,14 @@ void takeScreenshots(QWidget& splash, MainWindow& window, const QString& outDir,
             save(window, outDir + QString("/tab-%1.png").arg(i, 2, 10, QChar('0')));
         }
         window.tabs()->setCurrentIndex(0);
+        // File > Review Changes over the loaded files.
+        if (auto* review = window.findChild<QAction*>("mnuFileReview")) {
+            review->trigger();
+            if (auto* dialog = window.findChild<QDialog*>("frmReviewChanges")) {
+                save(*dialog, outDir + "/review-changes.png");
+                dialog->close();
+            }
+        }
         if (openAbout)
             if (QWidget* about = openAbout()) save(*about, outDir + "/about.png");
         QApplication::quit();

@@ -70,6 +70,13 @@ TEST(PendingChanges, ComparesWithTheFolderTheSaveWritesTo) {
     const brevane::INI::PendingChanges unreadable = w.ini.pendingChanges();
     EXPECT_FALSE(unreadable.ok);
     EXPECT_NE(unreadable.error.find(installation.folder() + "UT2004.ini: "), std::string::npos) << unreadable.error;
+    // The menu command says so in a message box instead of showing a review.
+    int reviews = 0;
+    w.ini.showReview = [&](const brevane::INI::PendingChanges&) { ++reviews; };
+    w.ini.mnuFileReview_Click();
+    ASSERT_EQ(w.s.messages.shown.size(), 1u);
+    EXPECT_EQ(w.s.messages.shown[0].text.rfind("Brevane cannot tell what a save would change:", 0), 0u);
+    EXPECT_EQ(reviews, 0);
     w.ini.state.documentsLoaded = false;
     EXPECT_FALSE(w.ini.pendingChanges().ok);
 }

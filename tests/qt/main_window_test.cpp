@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -13,6 +15,7 @@
 #include "app/ini.h"
 #include "qt/binder.h"
 #include "qt/main_window.h"
+#include "qt/review_changes_dialog.h"
 #include "qt/splash_window.h"
 #include "support/test_support.h"
 #include "toolkit/text_box.h"
@@ -55,7 +58,8 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndShortcuts) {
         const char* shortcut;
     };
     const Item items[] = {{"mnuFileNew", "&New", "Ctrl+N"},      {"mnuFileOpen", "&Open", "Ctrl+O"},
-                          {"frmFileSave", "&Save", "Ctrl+S"},    {"mnuFileExit", "&Exit", "Ctrl+X"},
+                          {"frmFileSave", "&Save", "Ctrl+S"},    {"mnuFileReview", "&Review Changes…", "Ctrl+D"},
+                          {"mnuFileExit", "&Exit", "Ctrl+X"},
                           {"mnuPlay", "&Play", ""},              {"mnuStop", "&Stop", ""},
                           {"mnuPlayUT2k4", "&Play UT2004", ""}, {"mnuAbout", "&About Brevane", ""}};
     for (const Item& item : items) {
@@ -84,6 +88,31 @@ TEST(MainWindow, FileExitClosesTheWindowAndStopsTheMusic) {
     model.mnuFileExit_Click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(media.commands, (std::vector<std::string>{"Stop", "Close"}));
+}
+
+TEST(MainWindow, ReviewChangesShowsThePendingDiffAndItsSaveWritesIt) {
+    testing_support::TempDir dir;
+    for (const char* name : {"User.ini", "UT2004.ini"})
+        testing_support::writeBytes(dir.path() / name, testing_support::crlf({"[XGame.XPlayer]", "Name=Player"}));
+    INI model({}, BREVANE_BIN_DIR "/");
+    model.state.SystemFolder = model.state.InstalledSystemFolder = dir.folder();
+    model.Load_INI_Form();
+    MainWindow window(model);
+    window.showMainWindow();
+    dynamic_cast<tk::TextBox&>(*model.form.find("tbx_Name")).userTypes("Sniper");
+    const std::string before = testing_support::readBytes(dir.path() / "User.ini");
+
+    window.findChild<QAction*>("mnuFileReview")->trigger();
+    auto* review = window.findChild<brevane::qt::ReviewChangesDialog*>("frmReviewChanges");
+    ASSERT_NE(review, nullptr);
+    EXPECT_TRUE(review->isVisible());
+    const QString diff = review->diffView()->toPlainText();
+    EXPECT_TRUE(diff.contains("\n-Name=Player\n+Name=Sniper\n")) << diff.toStdString();
+    EXPECT_FALSE(diff.contains('\r')) << "line ends show as line breaks";
+    EXPECT_EQ(testing_support::readBytes(dir.path() / "User.ini"), before) << "reviewing writes nothing";
+
+    review->findChild<QPushButton*>("cmdReviewSave")->click();
+    EXPECT_NE(testing_support::readBytes(dir.path() / "User.ini").find("Name=Sniper\r\n"), std::string::npos);
 }
 
 TEST(Splash, AKeyPressShowsTheMainWindowOnceAndTheTimerCannotShowItAgain) {
