@@ -38,7 +38,15 @@ std::string GetBind2(const std::vector<std::string> &keys, const std::vector<std
 
 bool storeBinding(ConfigDocument &userIni, std::string_view keyName, std::string_view command) {
     if (keyName.empty()) return false;
-    return storeValue(userIni, findKey(userIni, keyName), command);
+    const std::optional<std::size_t> first = findKey(userIni, keyName);
+    if (!first) return false;
+    // A file may name the same key twice. The line the box was read from already holds the command:
+    // that one is stored (which leaves it as it is), and the other line keeps its own value.
+    if (!equalsIgnoreCase(userIni.values[*first], command))
+        for (std::size_t i = *first + 1; i < userIni.lineCount(); ++i)
+            if (userIni.keys[i] == keyName && equalsIgnoreCase(userIni.values[i], command))
+                return storeValue(userIni, i, command);
+    return storeValue(userIni, first, command);
 }
 
 bool unbindKey(ConfigDocument &userIni, std::string_view keyName) {

@@ -23,8 +23,9 @@ std::string GetBind2(const std::vector<std::string> &keys, const std::vector<std
                      std::string_view command);
 
 /// Storing a box: the first line whose key is exactly `keyName` (letter case included) gets `command`
-/// as its value. An empty name, or a name that is the key of no line, stores nothing. Returns whether
-/// a line was changed.
+/// as its value, unless a later line of that key already holds `command` (ignoring letter case): then
+/// that line does, and the first keeps its value. An empty name, or a name that is the key of no line,
+/// stores nothing. Returns whether a line was stored.
 bool storeBinding(ConfigDocument &userIni, std::string_view keyName, std::string_view command);
 /// Unbinding a key: the first line whose key is exactly `keyName` gets the empty value; the line
 /// itself stays. An empty name, or a name that is the key of no line, unbinds nothing.

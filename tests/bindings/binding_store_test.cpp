@@ -53,6 +53,14 @@ TEST(StoreBinding, StoresOnTheLineWhoseKeyIsExactlyTheName) {
     EXPECT_EQ(doc.values, before.values);
 }
 
+TEST(StoreBinding, AKeyNamedTwiceKeepsTheLineThatAlreadyHoldsTheCommand) {
+    // The box showed "2" because of the second line; storing it must not overwrite the first.
+    ConfigDocument doc = document({"[Engine.Input]", "2=Switera\",Alias=X)", "2=switchweapon 2"});
+    EXPECT_TRUE(storeBinding(doc, "2", "SwitchWeapon 2"));
+    EXPECT_EQ(doc.values[1], "Switera\",Alias=X)");
+    EXPECT_EQ(doc.values[2], "SwitchWeapon 2");
+}
+
 TEST(UnbindKey, EmptiesTheValueAndKeepsTheLine) {
     ConfigDocument doc = document({"[Engine.Input]", "W=MoveForward", "Up=MoveForward"});
     const std::size_t lines = doc.lineCount();
