@@ -37,6 +37,9 @@ ManagedKeys managedKeysOf(brevane::INI& ini) {
     // The lines the writer adds after "[XInterface.GUIController]" belong to the switches page.
     managed.user.push_back("bQuietMenu");
     managed.user.push_back("bNoToolTips");
+    // The priority list stores into the Priority line of whichever weapon stands in a slot; an empty
+    // window (the probe below) has no weapons in its slots, so its rows name no key.
+    managed.user.push_back("Priority");
     return managed;
 }
 
