@@ -68,10 +68,18 @@ std::string KeyCodeToName(int code) {
 }
 
 bool isKeyName(std::string_view name) {
-    if (name.empty()) return false;
+    return KeyNameToCode(name).has_value();
+}
+
+std::optional<int> KeyNameToCode(std::string_view name) {
+    if (name.empty()) return std::nullopt;
     for (int code = 0; code < kCodeCount; ++code)
-        if (equalsIgnoreCase(KeyCodeToName(code), name)) return true;
-    return false;
+        if (equalsIgnoreCase(KeyCodeToName(code), name)) return code;
+    return std::nullopt;
+}
+
+bool isMouseButtonCode(int code) {
+    return code == 1 || code == 2 || code == 4 || (code >= 193 && code <= 197);
 }
 
 } // namespace brevane

@@ -1,12 +1,16 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <ostream>
 #include <set>
 
 #include "app/ini.h"
+#include "cli/closest_names.h"
+#include "cli/control_setter.h"
 #include "cli/json_text.h"
+#include "cli/terminal_text.h"
 #include "documents/read_file.h"
 #include "documents/windows1252.h"
 #include "documents/writer.h"
@@ -23,14 +27,6 @@ struct CollectedMessages : tk::MessageBoxService {
         return buttons == tk::MessageButtons::YesNo ? tk::MessageAnswer::No : tk::MessageAnswer::Ok;
     }
 };
-
-/// The message as terminal text: LF line ends, UTF-8.
-std::string forTerminal(const std::string& text) {
-    std::string lf;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lf += text[i];
-    return windows1252ToUtf8(lf);
-}
 
 void printMessages(CollectedMessages& messages, std::ostream& err) {
     for (const std::string& text : messages.texts)
@@ -68,17 +64,14 @@ struct Session {
     }
 };
 
-int resave(const std::string& dir, bool dryRun, const std::string& programFolder, std::ostream& out,
-           std::ostream& err) {
-    Session session(programFolder);
-    if (!session.load(dir, err)) return 1;
+/// File > Save, or with `dryRun` the unified diff of what it would write, written nowhere.
+int saveOrShow(Session& session, bool dryRun, std::ostream& out, std::ostream& err) {
     INI& ini = session.ini;
     if (!dryRun) {
         if (ini.saveDocuments()) return 0;
         printMessages(session.messages, err);
         return 1;
     }
-    // What File > Save would write, rendered but not written.
     const INI::PendingChanges pending = ini.pendingChanges();
     if (!pending.ok) {
         err << "brevane-cli: " << forTerminal(pending.error) << "\n";
@@ -86,6 +79,13 @@ int resave(const std::string& dir, bool dryRun, const std::string& programFolder
     }
     out << pending.diff;
     return 0;
+}
+
+int resave(const std::string& dir, bool dryRun, const std::string& programFolder, std::ostream& out,
+           std::ostream& err) {
+    Session session(programFolder);
+    if (!session.load(dir, err)) return 1;
+    return saveOrShow(session, dryRun, out, err);
 }
 
 const char* fileName(IniFile file) {
@@ -101,12 +101,15 @@ int show(const std::string& dir, bool json, const std::vector<std::string>& name
         for (RowInfo& row : step->rows())
             rows.push_back(std::move(row));
     if (!names.empty()) {
-        std::set<std::string> known;
+        std::vector<std::string> known;
         for (const RowInfo& row : rows)
-            known.insert(row.name);
+            known.push_back(row.name);
         for (const std::string& name : names)
-            if (!known.count(name)) {
-                err << "brevane-cli: no managed control is named " << name << "\n";
+            if (std::find(known.begin(), known.end(), name) == known.end()) {
+                err << "brevane-cli: no managed control is named " << name;
+                const std::vector<std::string> close = closestNames(name, known);
+                if (!close.empty()) err << " (did you mean " << listOfNames(close) << "?)";
+                err << "\n";
                 return 1;
             }
         const std::set<std::string> wanted(names.begin(), names.end());
@@ -137,22 +140,84 @@ int show(const std::string& dir, bool json, const std::vector<std::string>& name
     return 0;
 }
 
+/// One NAME=VALUE argument.
+struct Assignment {
+    std::string name, value;
+};
+
+int set(const std::string& dir, const std::vector<Assignment>& assignments, bool dryRun,
+        const std::string& programFolder, std::ostream& out, std::ostream& err) {
+    Session session(programFolder);
+    if (!session.load(dir, err)) return 1;
+    ControlSetter setter(session.ini, session.messages.texts);
+    // All or nothing: every assignment is checked before the first is carried out, and none is saved
+    // unless all of them were taken.
+    bool refused = false;
+    for (const Assignment& a : assignments)
+        if (std::optional<std::string> problem = setter.check(a.name, a.value)) {
+            err << "brevane-cli: " << *problem << "\n";
+            refused = true;
+        }
+    if (refused) return 1;
+    for (const Assignment& a : assignments) {
+        const AssignmentOutcome outcome = setter.apply(a.name, a.value);
+        for (const std::string& note : outcome.notes)
+            err << "brevane-cli: note: " << note << "\n";
+        if (!outcome.ok()) {
+            err << "brevane-cli: " << outcome.error << "\nbrevane-cli: nothing was saved\n";
+            return 1;
+        }
+    }
+    return saveOrShow(session, dryRun, out, err);
+}
+
 } // namespace
 
 std::string usage() {
-    return "usage: brevane-cli resave DIR [--dry-run]\n"
+    return "usage: brevane-cli set DIR NAME=VALUE... [--dry-run]\n"
            "       brevane-cli show DIR [--json] [NAME...]\n"
+           "       brevane-cli resave DIR [--dry-run]\n"
+           "       brevane-cli help | --help | -h\n"
            "\n"
-           "DIR is a folder holding User.ini and UT2004.ini (the game's System folder).\n"
-           "  resave     load both files as the editor does and save them unedited, keeping .bak copies;\n"
-           "             --dry-run writes nothing and prints what would change as a unified diff\n"
-           "  show       print every setting the editor manages (or the named controls) with its value;\n"
-           "             --json prints a JSON array of {name, caption, file, section, key, value}\n";
+           "DIR is a folder holding User.ini and UT2004.ini (the game's System folder). Both files are\n"
+           "loaded exactly as the editor loads them; a save is the editor's File > Save, written safely\n"
+           "with User.ini.bak and UT2004.ini.bak beside the files.\n"
+           "\n"
+           "  set      sets controls as a user does in the window, in the order given, then saves.\n"
+           "           NAME is a control name as listed by show (tbx_FOV, c_Hud(8), tbx_Bind(8)), or one\n"
+           "           of the colour boxes txb_IRC_Red(N), txb_IRC_Green(N), txb_IRC_Blue(N). VALUE is:\n"
+           "             text box      any text, typed whole; number boxes keep their limits and keep\n"
+           "                           their last good number when the text is not a number (a note\n"
+           "                           on stderr says so)\n"
+           "             check box     1, 0, true or false\n"
+           "             combo box     an entry of its list (picked), or any other text (typed)\n"
+           "             option group  the caption of the button to select (rb_Team=Red)\n"
+           "             bind box      a key name (W, F1, Space, LeftMouse, Mouse4, MWheelUp); the key\n"
+           "                           leaves any other box that had it; an empty value or None unbinds\n"
+           "             weapon slot   tbx_WeaponPriority(N)=WEAPON moves that weapon to slot N\n"
+           "           A value the control cannot take, or an unknown name, changes nothing at all.\n"
+           "           --dry-run writes nothing and prints what the save would change as a unified diff\n"
+           "  show     prints every setting the editor manages (or the named controls) with its value,\n"
+           "           one tab-separated line each; --json prints a JSON array of\n"
+           "           {name, caption, file, section, key, value}\n"
+           "  resave   saves both files unedited, as File > Save right after start;\n"
+           "           --dry-run writes nothing and prints what would change as a unified diff\n"
+           "  help     prints this text\n"
+           "\n"
+           "Errors go to stderr and leave the files untouched: exit code 2 for a wrong command line,\n"
+           "1 for anything else (a missing folder or file, an unknown control, a refused value, a\n"
+           "failed save).\n"
+           "\n"
+           "examples:\n"
+           "  brevane-cli set ~/UT2004/System tbx_FOV=100 c_Hud(8)=true rb_Team=Red tbx_Bind(8)=Up\n"
+           "  brevane-cli set ~/UT2004/System \"tbx_Name=Big Bad\" cb_Character=Jakob --dry-run\n"
+           "  brevane-cli show ~/UT2004/System --json tbx_FOV tbx_Bind(8)\n"
+           "  brevane-cli resave ~/UT2004/System --dry-run\n";
 }
 
 int runCli(const std::vector<std::string>& args, const std::string& programFolder, std::ostream& out,
            std::ostream& err) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (args.size() == 1 && (args[0] == "help" || args[0] == "--help" || args[0] == "-h")) {
         out << usage();
         return 0;
     }
@@ -187,6 +252,28 @@ int runCli(const std::vector<std::string>& args, const std::string& programFolde
                 names.push_back(arg);
         }
         return show(dir, json, names, programFolder, out, err);
+    }
+    if (command == "set") {
+        bool dryRun = false;
+        std::vector<Assignment> assignments;
+        for (const std::string& arg : rest) {
+            const std::size_t equals = arg.find('=');
+            if (arg == "--dry-run")
+                dryRun = true;
+            else if (arg.starts_with("--")) {
+                err << "brevane-cli: set: unknown option " << arg << "\n" << usage();
+                return 2;
+            } else if (equals == std::string::npos || equals == 0) {
+                err << "brevane-cli: set: " << arg << " is not NAME=VALUE\n" << usage();
+                return 2;
+            } else
+                assignments.push_back({arg.substr(0, equals), arg.substr(equals + 1)});
+        }
+        if (assignments.empty()) {
+            err << "brevane-cli: set: nothing to set\n" << usage();
+            return 2;
+        }
+        return set(dir, assignments, dryRun, programFolder, out, err);
     }
     err << "brevane-cli: unknown command " << command << "\n" << usage();
     return 2;

@@ -1,6 +1,7 @@
 // The game's key names: the runs, the single names and the codes without a name.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 
 #include "bindings/key_names.h"
@@ -74,6 +75,29 @@ TEST(KeyCodeToName, HasOneHundredSixtySevenDistinctNames) {
         EXPECT_LE(code, 254);
     }
     EXPECT_EQ(named, 167);
+}
+
+TEST(KeyNameToCode, GivesBackTheCodeOfEveryNameInAnyLetterCase) {
+    for (int code = 0; code <= 254; ++code) {
+        const std::string name = KeyCodeToName(code);
+        if (name.empty()) continue;
+        std::string upper = name, lower = name;
+        for (char &c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        for (char &c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_EQ(brevane::KeyNameToCode(upper), code) << name;
+        EXPECT_EQ(brevane::KeyNameToCode(lower), code) << name;
+    }
+    for (const char *notAName : {"", "Mouse9", "LeftMouse ", "Joy17", "F25", "W=Fire"})
+        EXPECT_EQ(brevane::KeyNameToCode(notAName), std::nullopt) << notAName;
+}
+
+TEST(KeyNameToCode, MouseButtonsAreTheCodesOfTheMouseNames) {
+    for (int code = -1; code <= 255; ++code) {
+        const std::string name = KeyCodeToName(code);
+        const bool mouseButton = name == "LeftMouse" || name == "RightMouse" || name == "MiddleMouse" ||
+                                 (name.size() == 6 && name.rfind("Mouse", 0) == 0 && std::isdigit(static_cast<unsigned char>(name[5])));
+        EXPECT_EQ(brevane::isMouseButtonCode(code), mouseButton) << code << " " << name;
+    }
 }
 
 } // namespace
