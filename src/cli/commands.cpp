@@ -185,7 +185,8 @@ std::string usage() {
            "\n"
            "  set      sets controls as a user does in the window, in the order given, then saves.\n"
            "           NAME is a control name as listed by show (tbx_FOV, c_Hud(8), tbx_Bind(8)), or one\n"
-           "           of the colour boxes txb_IRC_Red(N), txb_IRC_Green(N), txb_IRC_Blue(N). VALUE is:\n"
+           "           of the colour boxes txb_IRC_Red(N), txb_IRC_Green(N), txb_IRC_Blue(N); quote names\n"
+           "           with brackets for the shell. VALUE is:\n"
            "             text box      any text, typed whole; number boxes keep their limits and keep\n"
            "                           their last good number when the text is not a number (a note\n"
            "                           on stderr says so)\n"
@@ -209,9 +210,9 @@ std::string usage() {
            "failed save).\n"
            "\n"
            "examples:\n"
-           "  brevane-cli set ~/UT2004/System tbx_FOV=100 c_Hud(8)=true rb_Team=Red tbx_Bind(8)=Up\n"
-           "  brevane-cli set ~/UT2004/System \"tbx_Name=Big Bad\" cb_Character=Jakob --dry-run\n"
-           "  brevane-cli show ~/UT2004/System --json tbx_FOV tbx_Bind(8)\n"
+           "  brevane-cli set ~/UT2004/System tbx_FOV=100 'c_Hud(8)=true' rb_Team=Red 'tbx_Bind(8)=Up'\n"
+           "  brevane-cli set ~/UT2004/System 'tbx_Name=Big Bad' cb_Character=Jakob --dry-run\n"
+           "  brevane-cli show ~/UT2004/System --json tbx_FOV 'tbx_Bind(8)'\n"
            "  brevane-cli resave ~/UT2004/System --dry-run\n";
 }
 

@@ -301,8 +301,8 @@ AssignmentOutcome ControlSetter::applyBindBox(const std::string& name, int index
     if (!equalsIgnoreCase(box.text(), expected)) {
         if (isMouseButtonCode(code) && equalsIgnoreCase(before[index], KeyCodeToName(2)))
             outcome.error = name + " does not take " + quoted(value) + ": a box showing RightMouse takes keys but " +
-                            "no mouse button, as in the window; unbind it first (" + name + "= " + name + "=" +
-                            value + ")";
+                            "no mouse button, as in the window; unbind it first: '" + name + "=' '" + name + "=" +
+                            value + "'";
         else
             outcome.error = name + " does not take " + quoted(value) + ": it shows " + quoted(forTerminal(box.text()));
         return outcome;
