@@ -219,7 +219,9 @@ AssignmentOutcome ControlSetter::applyText(const std::string& name, tk::Control&
         std::string reason;
         for (const std::string& text : takeMessages())
             reason += (reason.empty() ? "" : "; ") + text;
-        outcome.error = name + " does not take " + quoted(forTerminal(value)) + (reason.empty() ? "" : ": " + reason);
+        // A password box shows stars in the window; its refused text is not echoed either.
+        const std::string asked = box.passwordChar() ? "the text given" : quoted(forTerminal(value));
+        outcome.error = name + " does not take " + asked + (reason.empty() ? "" : ": " + reason);
         return outcome;
     }
     const std::string& shown = box.text();

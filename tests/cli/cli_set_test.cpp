@@ -232,6 +232,7 @@ TEST(CliSet, EveryRefusalSaysWhyAndTouchesNothing) {
         {{"tbx_FOV=100", "tbx_Stat_Name=abc", "c_Hud(8)=1"},
          1,
          {"tbx_Stat_Name does not take \"abc\": 'Stat Name' Must Be At Least 6 Characters Long", "nothing was saved"}},
+        {{"tbx_Stat_Pass=secr"}, 1, {"tbx_Stat_Pass does not take the text given: 'Stat Password' Must Be At Least 6"}},
     };
     for (const Case& c : cases) {
         Folder folder;
