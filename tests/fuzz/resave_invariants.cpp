@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/ini.h"
+#include "bindings/key_names.h"
 #include "documents/config_document.h"
 #include "documents/writer.h"
 
@@ -59,7 +60,13 @@ std::string lostLine(const std::string& input, const std::string& output, IniFil
         const std::string& key = in.keys[i];
         if (key.empty() || managed.manages(file, key)) continue;
         if (file == IniFile::User && isAliasLine(key)) continue;
-        while (next < out.size() && out[next] != in.lines[i])
+        // A binding line is stored back with its command's own spelling ("G=SpEak Team" becomes
+        // "G=Speak Team"), so letter case may change there, and only there.
+        const bool binding = file == IniFile::User && brevane::isKeyName(key);
+        auto survives = [&](const std::string& line) {
+            return line == in.lines[i] || (binding && brevane::equalsIgnoreCase(line, in.lines[i]));
+        };
+        while (next < out.size() && !survives(out[next]))
             ++next;
         if (next == out.size()) return in.lines[i];
         ++next;
