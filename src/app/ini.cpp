@@ -58,10 +58,14 @@ void INI::Load_INI_Form() {
                 tk::MessageButtons::Ok, tk::MessageIcon::Warning);
         return;
     }
-    state.userIni.load(user.text);
-    state.gameIni.load(game.text);
+    loadTexts(user.text, game.text);
+}
+
+void INI::loadTexts(const std::string& userText, const std::string& gameText) {
+    state.userIni.load(userText);
+    state.gameIni.load(gameText);
     state.documentsLoaded = true;
-    fillRawPages(user.text, game.text);
+    fillRawPages(userText, gameText);
     aliasPages.load(state.userIni);
     for (SettingsStep* step : pages.loadOrder()) step->load();
 }

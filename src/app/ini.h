@@ -58,6 +58,8 @@ public:
     /// The full load: reads both files from SystemFolder, fills the raw pages and every control.
     /// When a file cannot be read it says which and why, and marks the documents as not loaded.
     void Load_INI_Form();
+    /// The full load from the two files' bytes, already read (the second half of Load_INI_Form).
+    void loadTexts(const std::string& userText, const std::string& gameText);
     /// Stores every managed control into the documents, page by page in load order.
     void CollectSettings();
     /// The save sequence of File > Save and Play > Play UT2004: back to the installation's folder
@@ -77,6 +79,8 @@ public:
         std::string error;         ///< why, when not ok
         std::string folder;        ///< the folder Save would write to
         std::string diff;          ///< unified diff of both files ("a/User.ini" -> "b/User.ini"), "" if none
+        std::string userBytes;     ///< what the save would write into User.ini
+        std::string gameBytes;     ///< what the save would write into UT2004.ini
     };
     PendingChanges pendingChanges();
 

@@ -22,15 +22,15 @@ INI::PendingChanges INI::pendingChanges() {
     const ConfigDocument userBefore = state.userIni;
     const ConfigDocument gameBefore = state.gameIni;
     CollectSettings();
-    const std::string userBytes = renderUserIni(state.userIni, writerInputs());
-    const std::string gameBytes = renderGameIni(state.gameIni);
+    result.userBytes = renderUserIni(state.userIni, writerInputs());
+    result.gameBytes = renderGameIni(state.gameIni);
     state.userIni = userBefore;
     state.gameIni = gameBefore;
 
     const struct {
         const char* name;
         const std::string& bytes;
-    } files[] = {{"User.ini", userBytes}, {"UT2004.ini", gameBytes}};
+    } files[] = {{"User.ini", result.userBytes}, {"UT2004.ini", result.gameBytes}};
     for (const auto& file : files) {
         const std::string path = result.folder + file.name;
         std::error_code ec;

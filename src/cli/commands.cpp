@@ -13,6 +13,7 @@
 #include "cli/terminal_text.h"
 #include "documents/read_file.h"
 #include "documents/windows1252.h"
+#include "toolkit/text_box.h"
 #include "documents/writer.h"
 
 namespace brevane::cli {
@@ -145,6 +146,41 @@ struct Assignment {
     std::string name, value;
 };
 
+/// What control `name` shows: its row's value, or the text of a box that is no row of a page.
+std::string shownByName(INI& ini, const std::string& name) {
+    for (SettingsStep* step : ini.pages.loadOrder())
+        for (const RowInfo& row : step->rows())
+            if (row.name == name) return shownValue(row);
+    if (auto* box = dynamic_cast<const tk::TextBox*>(ini.form.find(name))) return box->text();
+    return {};
+}
+
+/// A setting is only saved where the files have its line; the window says nothing about one that is
+/// missing, but a script must know. The bytes the save would write are loaded into a second window
+/// and every assigned control is compared with what it shows now.
+void noteWhatTheSaveDoesNotKeep(Session& session, const std::vector<Assignment>& assignments,
+                                const std::map<std::string, std::string>& before, const std::string& programFolder,
+                                std::ostream& err) {
+    const INI::PendingChanges pending = session.ini.pendingChanges();
+    if (!pending.ok) return; // the save or the dry run reports why
+    Session readBack(programFolder);
+    readBack.ini.state = session.ini.state;
+    readBack.ini.loadTexts(pending.userBytes, pending.gameBytes);
+    std::set<std::string> told;
+    for (const Assignment& a : assignments) {
+        if (!told.insert(a.name).second) continue;
+        const std::string now = shownByName(session.ini, a.name);
+        const std::string back = shownByName(readBack.ini, a.name);
+        if (now == back) continue;
+        if (back == before.at(a.name))
+            err << "brevane-cli: note: " << a.name << ": " << quoted(forTerminal(now))
+                << " is not saved: the files have no line this setting is stored in\n";
+        else
+            err << "brevane-cli: note: " << a.name << ": the saved files read back as " << quoted(forTerminal(back))
+                << ", not " << quoted(forTerminal(now)) << "\n";
+    }
+}
+
 int set(const std::string& dir, const std::vector<Assignment>& assignments, bool dryRun,
         const std::string& programFolder, std::ostream& out, std::ostream& err) {
     Session session(programFolder);
@@ -159,6 +195,8 @@ int set(const std::string& dir, const std::vector<Assignment>& assignments, bool
             refused = true;
         }
     if (refused) return 1;
+    std::map<std::string, std::string> before;
+    for (const Assignment& a : assignments) before.emplace(a.name, shownByName(session.ini, a.name));
     for (const Assignment& a : assignments) {
         const AssignmentOutcome outcome = setter.apply(a.name, a.value);
         for (const std::string& note : outcome.notes)
@@ -168,6 +206,7 @@ int set(const std::string& dir, const std::vector<Assignment>& assignments, bool
             return 1;
         }
     }
+    noteWhatTheSaveDoesNotKeep(session, assignments, before, programFolder, err);
     return saveOrShow(session, dryRun, out, err);
 }
 
@@ -197,6 +236,8 @@ std::string usage() {
            "                           leaves any other box that had it; an empty value or None unbinds\n"
            "             weapon slot   tbx_WeaponPriority(N)=WEAPON moves that weapon to slot N\n"
            "           A value the control cannot take, or an unknown name, changes nothing at all.\n"
+           "           A setting is saved only where the files have its line: a note says when the\n"
+           "           saved files would read back differently from what was set.\n"
            "           --dry-run writes nothing and prints what the save would change as a unified diff\n"
            "  show     prints every setting the editor manages (or the named controls) with its value,\n"
            "           one tab-separated line each; --json prints a JSON array of\n"

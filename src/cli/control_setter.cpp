@@ -16,10 +16,6 @@ namespace brevane::cli {
 
 namespace {
 
-std::string quoted(const std::string& utf8) {
-    return "\"" + utf8 + "\"";
-}
-
 /// A caption without its access-key marker: "&Blue" is "Blue".
 std::string plainCaption(const std::string& caption) {
     std::string out;

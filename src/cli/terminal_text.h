@@ -8,6 +8,11 @@ namespace brevane::cli {
 /// LF line ends, UTF-8.
 std::string forTerminal(std::string_view text);
 
+/// Terminal text in double quotes, for messages about values.
+inline std::string quoted(const std::string& utf8) {
+    return "\"" + utf8 + "\"";
+}
+
 /// A command-line argument (UTF-8) as the core's Windows-1252 bytes. `representable` is false when a
 /// character has no Windows-1252 byte (it became "?") or the argument is not valid UTF-8.
 struct CoreText {

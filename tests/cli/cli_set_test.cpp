@@ -92,7 +92,9 @@ TEST(CliSet, EachKindOfControlTakesItsValueAsFromAUser) {
         {"c_Hud(8)=1", "User.ini", {"bQuietMenu=True"}, ""},
         // Combo boxes: a list entry is picked, anything else typed.
         {"cb_Character=Gorge", "User.ini", {"Character=Gorge"}, ""},
-        {"cb_Character=Nobody Special", "User.ini", {"Character=Nobody Special"}, ""},
+        // A character outside the list is saved, but the next load cannot show it: the user is told.
+        {"cb_Character=Nobody Special", "User.ini", {"Character=Nobody Special"},
+         "cb_Character: the saved files read back as \"\", not \"Nobody Special\""},
         {"cb_Character=gorge", "User.ini", {"Character=gorge"}, "is not an entry of the list"},
         {"cbx_Video(0)=1280 X 1024", "UT2004.ini", {"FullscreenViewportX=1280", "FullscreenViewportY=1024"}, ""},
         // Option groups: a button's caption, letter case and "&" ignored.
@@ -107,6 +109,12 @@ TEST(CliSet, EachKindOfControlTakesItsValueAsFromAUser) {
         {bindBox("MoveBackward") + "=Mouse4", "User.ini", {"Mouse4=MoveBackward", "S="}, ""},
         {bindBox("MoveForward", true) + "=", "User.ini", {"Up=", "W=MoveForward"}, ""},
         {bindBox("MoveForward", true) + "=None", "User.ini", {"Up=", "W=MoveForward"}, ""},
+        // A key the file has no line for cannot be stored (the capture has still unbound the old key, as
+        // in the window); the window keeps quiet, the command line says so.
+        {bindBox("MoveBackward") + "=F12", "User.ini", {"S="},
+         bindBox("MoveBackward") + ": the saved files read back as \"\", not \"F12\""},
+        {"tbx_FOV2=100", "User.ini", {},
+         "tbx_FOV2: \"100\" is not saved: the files have no line this setting is stored in"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.assignment);
