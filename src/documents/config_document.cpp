@@ -3,21 +3,14 @@
 namespace brevane {
 
 namespace {
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool isHeaderLine(std::string_view line) {
     return !line.empty() && FindFirst(line, "]") == line.size();
 }
-} // namespace
 
-bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    return true;
+std::string valueAt(const ConfigDocument& doc, std::optional<std::size_t> line) {
+    return line && *line < doc.values.size() ? doc.values[*line] : std::string();
 }
+} // namespace
 
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
@@ -37,25 +30,26 @@ std::vector<std::string> splitLines(std::string_view text) {
 void classifyLines(ConfigDocument& doc) {
     const std::size_t count = doc.lines.size();
     doc.kinds.assign(count, LineKind::Empty);
-    doc.keys.assign(count, std::string());
+    std::vector<std::string> keys(count);
     doc.values.assign(count, std::string());
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& line = doc.lines[i];
         if (line.empty()) continue;
         if (isHeaderLine(line)) {
             doc.kinds[i] = LineKind::Header;
-            doc.keys[i] = line;
+            keys[i] = line;
         } else if (std::size_t eq = line.find('='); eq != std::string::npos) {
             doc.kinds[i] = LineKind::KeyValue;
-            doc.keys[i] = line.substr(0, eq);
+            keys[i] = line.substr(0, eq);
             doc.values[i] = line.substr(eq + 1);
         } else {
             // A comment without "=", or a header followed by a remark: the key holds the whole line so
             // lookups and the writer can see it, and the writer gives it back untouched.
             doc.kinds[i] = LineKind::Verbatim;
-            doc.keys[i] = line;
+            keys[i] = line;
         }
     }
+    doc.keys.assign(std::move(keys));
 }
 
 void ConfigDocument::load(std::string_view text) {
@@ -70,38 +64,29 @@ void ConfigDocument::clear() {
     values.clear();
 }
 
+// The lookups give the first match in file order, as a plain scan of the key table would; the key
+// column's index only spares them the scan.
+
 std::string GetVal(const ConfigDocument& doc, std::string_view key) {
-    for (std::size_t i = 0; i < doc.keys.size(); ++i)
-        if (equalsIgnoreCase(doc.keys[i], key)) return doc.values[i];
-    return {};
+    return valueAt(doc, doc.keys.firstIgnoringCase(key));
 }
 
 std::string GetVal2(const ConfigDocument& doc, std::string_view key, std::string_view header) {
     // Only the first matching header matters: a search from any later one covers a subset of the lines.
-    for (std::size_t i = 0; i < doc.keys.size(); ++i) {
-        if (!equalsIgnoreCase(doc.keys[i], header)) continue;
-        for (std::size_t j = i; j < doc.keys.size(); ++j)
-            if (equalsIgnoreCase(doc.keys[j], key)) return doc.values[j];
-        return {};
-    }
-    return {};
+    const std::optional<std::size_t> headerLine = doc.keys.firstIgnoringCase(header);
+    if (!headerLine) return {};
+    return valueAt(doc, doc.keys.firstIgnoringCase(key, *headerLine));
 }
 
 std::optional<std::size_t> findKey(const ConfigDocument& doc, std::string_view key) {
-    for (std::size_t i = 0; i < doc.keys.size(); ++i)
-        if (doc.keys[i] == key) return i;
-    return std::nullopt;
+    return doc.keys.firstExactly(key);
 }
 
 std::optional<std::size_t> findKeyInSection(const ConfigDocument& doc, std::string_view key,
                                             std::string_view header) {
-    for (std::size_t i = 0; i < doc.keys.size(); ++i) {
-        if (doc.keys[i] != header) continue;
-        for (std::size_t j = i; j < doc.keys.size(); ++j)
-            if (doc.keys[j] == key) return j;
-        return std::nullopt;
-    }
-    return std::nullopt;
+    const std::optional<std::size_t> headerLine = doc.keys.firstExactly(header);
+    if (!headerLine) return std::nullopt;
+    return doc.keys.firstExactly(key, *headerLine);
 }
 
 bool storeValue(ConfigDocument& doc, std::optional<std::size_t> index, std::string_view value) {

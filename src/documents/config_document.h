@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "documents/ignore_case.h"
+#include "documents/key_column.h"
+
 namespace brevane {
 
 /// How a line was classified at load; the writer needs to know a verbatim line from a key=value one.
@@ -21,7 +24,8 @@ enum class LineKind {
 struct ConfigDocument {
     std::vector<std::string> lines;
     std::vector<LineKind> kinds;
-    std::vector<std::string> keys;   ///< keys[i] belongs to lines[i]; as many as there are lines
+    KeyColumn keys;                  ///< keys[i] belongs to lines[i]; as many as there are lines (change
+                                     ///< one with keys.set, which keeps the lookups' index true)
     std::vector<std::string> values; ///< values[i] belongs to lines[i]; the save step stores here
 
     /// Replaces everything with the lines of `text` (split at CR LF only) and classifies them.
@@ -58,8 +62,5 @@ bool storeValue(ConfigDocument& doc, std::optional<std::size_t> index, std::stri
 std::size_t FindFirst(std::string_view text, std::string_view find);
 /// Number of (overlapping) occurrences of `find` in `text`; 0 for an empty text.
 std::size_t CountOccurrences(std::string_view text, std::string_view find, bool caseSensitive);
-
-/// ASCII case-insensitive equality (the game's keys and headers are ASCII; other bytes compare exactly).
-bool equalsIgnoreCase(std::string_view a, std::string_view b);
 
 } // namespace brevane

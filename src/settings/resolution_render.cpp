@@ -77,7 +77,7 @@ bool rewriteRenderDeviceBlock(ConfigDocument& doc, int choice, const std::string
                  : b;
     }
     for (std::size_t i = b; i <= b + 4; ++i)
-        doc.keys[i] = i == on ? "RenderDevice" : ";RenderDevice";
+        doc.keys.set(i, i == on ? "RenderDevice" : ";RenderDevice");
     return true;
 }
 
