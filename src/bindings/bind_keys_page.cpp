@@ -38,10 +38,13 @@ BindKeysPage::BindKeysPage(tk::Form& form, AppState& state, tk::PictureBox& park
 
 void BindKeysPage::load() {
     const ConfigDocument& user = m_state.userIni;
+    std::vector<std::string_view> commands;
+    for (const BindRow& row : kBindCatalogue) commands.push_back(row.command);
+    const BindingLines bindings(user.keys, user.values, commands);
     for (int row = 0; row < kBindRowCount; ++row) {
         const char* command = kBindCatalogue[row].command;
-        tbx_Bind[firstKeyBox(row)].setText(GetBind(user.keys, user.values, command));
-        tbx_Bind[secondKeyBox(row)].setText(GetBind2(user.keys, user.values, command));
+        tbx_Bind[firstKeyBox(row)].setText(bindings.first(command));
+        tbx_Bind[secondKeyBox(row)].setText(bindings.second(command));
     }
 }
 

@@ -8,32 +8,33 @@
 
 namespace brevane {
 
-namespace {
-
-/// The key of the `wanted`-th (1-based) binding line of `command`, or "". Only a line whose key is
-/// one of the game's key names binds: another setting that happens to hold the same word (such as
-/// EditPackages=Fire) is never shown in a bind box, so a capture or a save can never overwrite it.
-std::string nthBinding(const std::vector<std::string> &keys, const std::vector<std::string> &values,
-                       std::string_view command, int wanted) {
+BindingLines::BindingLines(const std::vector<std::string> &keys, const std::vector<std::string> &values,
+                           const std::vector<std::string_view> &commands) {
+    for (std::string_view command : commands) m_keysByCommand.try_emplace(std::string(command));
+    // Only a line whose key is one of the game's key names binds: another setting that happens to hold
+    // the same word (such as EditPackages=Fire) is never shown in a bind box, so a capture or a save can
+    // never overwrite it.
     const std::size_t lines = std::min(keys.size(), values.size());
-    int seen = 0;
     for (std::size_t i = 0; i < lines; ++i) {
-        if (!equalsIgnoreCase(values[i], command) || !isKeyName(keys[i])) continue;
-        if (++seen == wanted) return keys[i];
+        auto wanted = m_keysByCommand.find(std::string_view(values[i]));
+        if (wanted == m_keysByCommand.end() || wanted->second.size() == 2 || !isKeyName(keys[i])) continue;
+        wanted->second.push_back(keys[i]);
     }
-    return {};
 }
 
-} // namespace
+std::string BindingLines::nth(std::string_view command, std::size_t n) const {
+    auto found = m_keysByCommand.find(command);
+    return found != m_keysByCommand.end() && n < found->second.size() ? found->second[n] : std::string();
+}
 
 std::string GetBind(const std::vector<std::string> &keys, const std::vector<std::string> &values,
                     std::string_view command) {
-    return nthBinding(keys, values, command, 1);
+    return BindingLines(keys, values, {command}).first(command);
 }
 
 std::string GetBind2(const std::vector<std::string> &keys, const std::vector<std::string> &values,
                      std::string_view command) {
-    return nthBinding(keys, values, command, 2);
+    return BindingLines(keys, values, {command}).second(command);
 }
 
 bool storeBinding(ConfigDocument &userIni, std::string_view keyName, std::string_view command) {

@@ -4,6 +4,7 @@
 // the key name. Boxes are walked from the lowest index to the highest.
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "documents/config_document.h"
@@ -13,6 +14,21 @@
 namespace brevane {
 
 struct AppState;
+
+/// The first and second binding lines of several commands, found in one pass over the document (asking
+/// GetBind for each of the page's commands would pass over the whole file once per command).
+class BindingLines {
+public:
+    BindingLines(const std::vector<std::string> &keys, const std::vector<std::string> &values,
+                 const std::vector<std::string_view> &commands);
+    /// As GetBind and GetBind2 for one of `commands`; "" for a command that was not asked about.
+    std::string first(std::string_view command) const { return nth(command, 0); }
+    std::string second(std::string_view command) const { return nth(command, 1); }
+
+private:
+    std::string nth(std::string_view command, std::size_t n) const;
+    std::unordered_map<std::string, std::vector<std::string>, IgnoreCaseHash, IgnoreCaseEqual> m_keysByCommand;
+};
 
 /// The key of the first binding line of `command`, or "" when it has none.
 std::string GetBind(const std::vector<std::string> &keys, const std::vector<std::string> &values,

@@ -3,6 +3,7 @@
 #include "documents/config_document.h"
 
 #include <array>
+#include <unordered_map>
 
 namespace brevane {
 
@@ -59,12 +60,16 @@ Table buildTable() {
     return table;
 }
 
+const Table &table() {
+    static const Table built = buildTable();
+    return built;
+}
+
 } // namespace
 
 std::string KeyCodeToName(int code) {
-    static const Table table = buildTable();
     if (code < 0 || code >= kCodeCount) return {};
-    return table[code];
+    return table()[code];
 }
 
 bool isKeyName(std::string_view name) {
@@ -72,10 +77,18 @@ bool isKeyName(std::string_view name) {
 }
 
 std::optional<int> KeyNameToCode(std::string_view name) {
+    // Asked for every line that holds a bound command, at every load: a map rather than a pass over
+    // the table. Where two codes share a name the lower one answers.
+    static const std::unordered_map<std::string_view, int, IgnoreCaseHash, IgnoreCaseEqual> codes = [] {
+        std::unordered_map<std::string_view, int, IgnoreCaseHash, IgnoreCaseEqual> all;
+        for (int code = 0; code < kCodeCount; ++code)
+            if (!table()[code].empty()) all.try_emplace(table()[code], code);
+        return all;
+    }();
     if (name.empty()) return std::nullopt;
-    for (int code = 0; code < kCodeCount; ++code)
-        if (equalsIgnoreCase(KeyCodeToName(code), name)) return code;
-    return std::nullopt;
+    auto found = codes.find(name);
+    if (found == codes.end()) return std::nullopt;
+    return found->second;
 }
 
 bool isMouseButtonCode(int code) {
