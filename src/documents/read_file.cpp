@@ -23,11 +23,23 @@ FileText ReadFile(const std::string& path) {
     if (!file) return failure(errno ? errno : ENOENT);
 
     FileText result;
-    char buffer[65536];
-    for (;;) {
-        std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-        result.text.append(buffer, got);
-        if (got < sizeof buffer) break;
+    std::string& text = result.text;
+    // One buffer of the file's length, filled in one read: growing it piece by piece copies a large
+    // file over and over. Reading goes on to the end all the same, for a file that grew meanwhile or
+    // whose size could not be asked.
+    std::error_code sizeError;
+    const std::uintmax_t expected = std::filesystem::file_size(path, sizeError);
+    const std::size_t wanted = sizeError ? 0 : static_cast<std::size_t>(expected);
+    text.resize(wanted);
+    const std::size_t got = wanted > 0 ? std::fread(text.data(), 1, wanted, file) : 0;
+    text.resize(got);
+    if (got == wanted) {
+        char buffer[65536];
+        for (;;) {
+            const std::size_t more = std::fread(buffer, 1, sizeof buffer, file);
+            text.append(buffer, more);
+            if (more < sizeof buffer) break;
+        }
     }
     int err = std::ferror(file) ? (errno ? errno : EIO) : 0;
     std::fclose(file);

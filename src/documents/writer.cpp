@@ -27,6 +27,13 @@ public:
         m_out += kLineEnd;
     }
 
+    void writeKeyValue(std::string_view key, std::string_view value) {
+        m_out += key;
+        m_out += '=';
+        m_out += value;
+        m_out += kLineEnd;
+    }
+
     /// A blank line, unless the last line written through these rules was blank already.
     void writeBlankLine() {
         if (!m_blankWritten) writeLine("");
@@ -59,10 +66,10 @@ public:
             if (value.empty())
                 writeLine(key);
             else
-                writeLine(key + "=" + value);
+                writeKeyValue(key, value);
             break;
         default:
-            writeLine(key + "=" + value);
+            writeKeyValue(key, value);
             break;
         }
         m_blankWritten = false;
@@ -73,6 +80,15 @@ private:
     bool m_blankWritten = false;
 };
 
+// Room for the whole file at once: a file of many thousands of lines would otherwise be copied into
+// ever larger buffers as it grows.
+std::size_t roughSize(const ConfigDocument& doc) {
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < doc.lines.size(); ++i)
+        bytes += doc.keys[i].size() + 1 + doc.values[i].size() + kLineEnd.size();
+    return bytes;
+}
+
 const char* trueFalse(bool checked) {
     return checked ? "True" : "False";
 }
@@ -81,6 +97,7 @@ const char* trueFalse(bool checked) {
 
 std::string renderUserIni(const ConfigDocument& doc, const WriterInputs& inputs) {
     std::string out;
+    out.reserve(roughSize(doc) + inputs.textToSpeechAliases.size() + inputs.aliases.size() + 128);
     LineWriter writer(out);
     bool speechAliasesWritten = false;
     bool aliasesWritten = false;
@@ -107,6 +124,7 @@ std::string renderUserIni(const ConfigDocument& doc, const WriterInputs& inputs)
 
 std::string renderGameIni(const ConfigDocument& doc) {
     std::string out;
+    out.reserve(roughSize(doc));
     LineWriter writer(out);
     for (std::size_t i = 0; i < doc.lines.size(); ++i)
         writer.writeDocumentLine(doc, i);
@@ -115,8 +133,12 @@ std::string renderGameIni(const ConfigDocument& doc) {
 
 SaveOutcome WriteDocuments(const std::string& systemFolder, const ConfigDocument& userIni,
                            const ConfigDocument& gameIni, const WriterInputs& inputs) {
-    return writeFilesSafely({{systemFolder + "User.ini", renderUserIni(userIni, inputs)},
-                             {systemFolder + "UT2004.ini", renderGameIni(gameIni)}});
+    // Moved in rather than listed in braces: an initializer list would copy both files' bytes.
+    std::vector<FileToWrite> files;
+    files.reserve(2);
+    files.push_back({systemFolder + "User.ini", renderUserIni(userIni, inputs)});
+    files.push_back({systemFolder + "UT2004.ini", renderGameIni(gameIni)});
+    return writeFilesSafely(files);
 }
 
 } // namespace brevane

@@ -1,5 +1,7 @@
 #include "documents/read_file.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"
@@ -48,6 +50,26 @@ TEST(ReadFile, FailuresCarryTheSystemReason) {
         EXPECT_EQ(read.error, c.reason) << c.path;
         EXPECT_EQ(read.text, "");
     }
+}
+
+TEST(ReadFile, ReadsPastTheSizeTheSystemReports) {
+    // Files under /proc report a size of 0 and still have contents; a file can also grow after its
+    // size was asked. Either way the whole text is read.
+    if (!std::filesystem::exists("/proc/self/status")) GTEST_SKIP() << "no /proc";
+    FileText read = ReadFile("/proc/self/status");
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.text.rfind("Name:", 0), 0u);
+    EXPECT_NE(read.text.find("\nPid:"), std::string::npos);
+}
+
+TEST(ReadFile, ReadsALargeFileWhole) {
+    TempDir dir;
+    std::string big;
+    for (int i = 0; i < 40000; ++i) big += "Key" + std::to_string(i) + "=" + std::string(i % 37, 'v') + "\r\n";
+    writeBytes(dir.path() / "big.ini", big);
+    FileText read = ReadFile((dir.path() / "big.ini").string());
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.text, big);
 }
 
 } // namespace
