@@ -86,6 +86,10 @@ void WeaponPriority::load() {
             break;
         }
     }
+    // A slot no weapon claims is empty: after File > Open it must not keep a weapon of the files
+    // loaded before, which the next save would store a second time with a stale priority.
+    for (int slot = 0; slot < kSlots; ++slot)
+        if (!claimed[slot]) tbx_WeaponPriority[slot].setText("");
 }
 
 void WeaponPriority::collect() {

@@ -162,18 +162,33 @@ TEST_F(PriorityPage, AWeaponWithoutSlotNeverPushesOutAWeaponThatHasOne) {
     EXPECT_EQ(storedPriority(state.userIni, 16), "0");
 }
 
-TEST_F(PriorityPage, MissingPrioritiesCountAsZeroAndSlotsNoWeaponNamesKeepTheirText) {
+TEST_F(PriorityPage, MissingPrioritiesCountAsZeroAndSlotsNoWeaponNamesAreEmptied) {
     open(userIniWith(numbered(kDistinct)));
     page.load();
     const std::string withoutPriorities = userIniWith({});
     open(withoutPriorities);
     page.load();
     EXPECT_EQ(slot(0), "Translauncher") << "the last weapon of the order wins slot 0";
-    EXPECT_EQ(slot(16), "Redeemer") << "a slot nobody claimed keeps what it showed";
+    EXPECT_EQ(slot(16), "") << "a slot nobody claimed does not keep the weapon of the files before";
     page.collect();
     brevane::ConfigDocument original;
     original.load(withoutPriorities);
     EXPECT_EQ(state.userIni.values, original.values) << "no Priority line, nothing written";
+}
+
+TEST_F(PriorityPage, AReloadNeverStoresAWeaponOfTheFilesBefore) {
+    // The first files put the Redeemer into slot 5; the next ones give it slot 0 and leave slot 5 to
+    // nobody. Had slot 5 kept its text, the save would overwrite the Redeemer's 0 with 5.
+    open(userIniWith(numbered({5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})));
+    page.load();
+    const std::string shared = userIniWith(numbered({0, 1, 2, 3, 4, 6, 16, 7, 16, 8, 9, 10, 11, 12, 13, 14, 15}));
+    open(shared);
+    page.load();
+    EXPECT_EQ(slot(5), "");
+    page.collect();
+    brevane::ConfigDocument original;
+    original.load(shared);
+    EXPECT_EQ(state.userIni.values, original.values);
 }
 
 TEST_F(PriorityPage, MoveButtonsSwapWithTheNeighbourAndFollowTheWeapon) {
