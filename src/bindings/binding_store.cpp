@@ -44,9 +44,9 @@ bool storeBinding(ConfigDocument &userIni, std::string_view keyName, std::string
     // A file may name the same key twice. The line the box was read from already holds the command:
     // that one is stored (which leaves it as it is), and the other line keeps its own value.
     if (!equalsIgnoreCase(userIni.values[*first], command))
-        for (std::size_t i = *first + 1; i < userIni.lineCount(); ++i)
-            if (userIni.keys[i] == keyName && equalsIgnoreCase(userIni.values[i], command))
-                return storeValue(userIni, i, command);
+        for (auto i = userIni.keys.firstExactly(keyName, *first + 1); i;
+             i = userIni.keys.firstExactly(keyName, *i + 1))
+            if (equalsIgnoreCase(userIni.values[*i], command)) return storeValue(userIni, i, command);
     return storeValue(userIni, first, command);
 }
 
