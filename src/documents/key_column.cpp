@@ -76,6 +76,8 @@ KeyColumn::Group& KeyColumn::groupFor(std::size_t line) {
 void KeyColumn::addLine(Group& group, Line line) {
     if (group.first == kNoLine) {
         group.first = line;
+    } else if (line > group.first && (group.more.empty() || line > group.more.back())) {
+        group.more.push_back(line); // the usual case: a load adds the lines in file order
     } else if (line < group.first) {
         group.more.insert(group.more.begin(), group.first);
         group.first = line;
