@@ -5,13 +5,6 @@
 
 namespace brevane {
 
-bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    return true;
-}
-
 namespace {
 constexpr std::uint64_t kEveryByte = 0x0101010101010101ull;
 

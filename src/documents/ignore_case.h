@@ -11,8 +11,13 @@ constexpr char asciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-/// ASCII case-insensitive equality.
-bool equalsIgnoreCase(std::string_view a, std::string_view b);
+/// ASCII case-insensitive equality. Inline: the writer and the index ask it for every line.
+inline bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
+    return true;
+}
 
 /// A hash of `text` that is the same for texts equal ignoring ASCII letter case.
 std::size_t hashIgnoreCase(std::string_view text);

@@ -112,7 +112,8 @@ std::string renderUserIni(const ConfigDocument& doc, const WriterInputs& inputs)
             // Written again as itself it would come back once more at every later load and save.
             if (!speechAliasesWritten) writer.writeBlock(inputs.textToSpeechAliases);
             speechAliasesWritten = true;
-        } else if (CountOccurrences(key, "liases[", false) > 0) {
+        } else if (key.find('[') != std::string::npos && CountOccurrences(key, "liases[", false) > 0) {
+            // (The quick test first: this runs for every line of the file, and "[" has no letter case.)
             if (!aliasesWritten) writer.writeBlock(inputs.aliases);
             aliasesWritten = true;
         } else {

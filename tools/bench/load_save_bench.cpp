@@ -241,6 +241,7 @@ int main(int argc, char** argv) {
     check("save, 100000 / 10000 lines", "Save/100000", "Save/10000", 12);
     std::printf("\n");
     printStartup("default pair", folderOf("default"), 5);
+    printStartup("100000-line pair", folderOf("100000"), 3);
     fixtures().clear();
     return 0;
 }
