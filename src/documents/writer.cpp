@@ -89,6 +89,12 @@ std::size_t roughSize(const ConfigDocument& doc) {
     return bytes;
 }
 
+// A key holding "liases[" in any letter case. Asked for every line of User.ini, so the bracket, which
+// has no letter case, is looked for first.
+bool isAliasListKey(std::string_view key) {
+    return key.find('[') != std::string_view::npos && CountOccurrences(key, "liases[", false) > 0;
+}
+
 const char* trueFalse(bool checked) {
     return checked ? "True" : "False";
 }
@@ -112,8 +118,7 @@ std::string renderUserIni(const ConfigDocument& doc, const WriterInputs& inputs)
             // Written again as itself it would come back once more at every later load and save.
             if (!speechAliasesWritten) writer.writeBlock(inputs.textToSpeechAliases);
             speechAliasesWritten = true;
-        } else if (key.find('[') != std::string::npos && CountOccurrences(key, "liases[", false) > 0) {
-            // (The quick test first: this runs for every line of the file, and "[" has no letter case.)
+        } else if (isAliasListKey(key)) {
             if (!aliasesWritten) writer.writeBlock(inputs.aliases);
             aliasesWritten = true;
         } else {
