@@ -36,6 +36,7 @@ void classifyLines(ConfigDocument& doc) {
     const std::size_t count = doc.lines.size();
     doc.kinds.assign(count, LineKind::Empty);
     std::vector<std::string> keys(count);
+    std::vector<std::size_t> hashes(count, hashIgnoreCase(""));
     doc.values.assign(count, std::string());
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& line = doc.lines[i];
@@ -53,8 +54,9 @@ void classifyLines(ConfigDocument& doc) {
             doc.kinds[i] = LineKind::Verbatim;
             keys[i] = line;
         }
+        hashes[i] = hashIgnoreCase(keys[i]); // while the key is still in the cache
     }
-    doc.keys.assign(std::move(keys));
+    doc.keys.assign(std::move(keys), hashes);
 }
 
 void ConfigDocument::load(std::string_view text) {

@@ -7,14 +7,15 @@
 
 namespace brevane {
 
-void KeyColumn::assign(std::vector<std::string> keys) {
+void KeyColumn::assign(std::vector<std::string> keys, const std::vector<std::size_t>& hashes) {
     if (keys.size() >= kNoLine) throw std::length_error("too many lines for the key index");
     m_keys = std::move(keys);
     m_groups.clear();
     m_slots.clear();
     growTable(m_keys.size());
     for (std::size_t line = 0; line < m_keys.size(); ++line)
-        addLine(groupFor(line), static_cast<Line>(line)); // lines come in order, so each group stays ascending
+        addLine(groupFor(line, hashes.size() == m_keys.size() ? hashes[line] : hashIgnoreCase(m_keys[line])),
+                static_cast<Line>(line)); // lines come in order, so each group stays ascending
 }
 
 void KeyColumn::clear() {
@@ -29,7 +30,7 @@ void KeyColumn::set(std::size_t line, std::string key) {
     if (std::size_t old = groupOf(current, hashIgnoreCase(current)); old != kNoGroup)
         removeLine(m_groups[old], static_cast<Line>(line));
     current = std::move(key);
-    addLine(groupFor(line), static_cast<Line>(line));
+    addLine(groupFor(line, hashIgnoreCase(current)), static_cast<Line>(line));
 }
 
 // Keeps at most half the slots in use, so that a probe ends soon at an empty slot.
@@ -59,9 +60,8 @@ std::size_t KeyColumn::groupOf(std::string_view key, std::size_t hash) const {
     return kNoGroup;
 }
 
-KeyColumn::Group& KeyColumn::groupFor(std::size_t line) {
+KeyColumn::Group& KeyColumn::groupFor(std::size_t line, std::size_t hash) {
     const std::string& key = m_keys[line];
-    const std::size_t hash = hashIgnoreCase(key);
     if (std::size_t found = groupOf(key, hash); found != kNoGroup) return m_groups[found];
     growTable(m_groups.size() + 1);
     const std::size_t mask = m_slots.size() - 1;

@@ -22,8 +22,10 @@ public:
 
     KeyColumn() = default;
 
-    /// Takes `keys` as the keys of lines 0, 1, ... and indexes them.
-    void assign(std::vector<std::string> keys);
+    /// Takes `keys` as the keys of lines 0, 1, ... and indexes them. `hashes`, when given, holds
+    /// hashIgnoreCase of each key, worked out while the key was at hand (a file of many thousand lines
+    /// no longer fits the processor's caches by the time the index is built).
+    void assign(std::vector<std::string> keys, const std::vector<std::size_t>& hashes = {});
     void clear();
     /// Changes the key of line `line` (which must exist); the index follows.
     void set(std::size_t line, std::string key);
@@ -58,7 +60,7 @@ private:
 
     static constexpr std::size_t kNoGroup = SIZE_MAX;
     std::size_t groupOf(std::string_view key, std::size_t hash) const; // kNoGroup when none
-    Group& groupFor(std::size_t line); // the group of m_keys[line], made when there is none
+    Group& groupFor(std::size_t line, std::size_t hash); // the group of m_keys[line], made when there is none
     void growTable(std::size_t groups);
     static std::optional<std::size_t> firstFrom(const Group& group, std::size_t from);
     static void addLine(Group& group, Line line);
