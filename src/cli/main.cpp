@@ -2,9 +2,11 @@
 #include <filesystem>
 #include <iostream>
 
+#include "app/memory_policy.h"
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
+    brevane::keepFreedMemoryForReuse();
     std::vector<std::string> args(argv + 1, argv + argc);
     // The program's folder holds Default/ and Images/, as beside the editor.
     std::error_code ec;

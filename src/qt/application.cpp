@@ -13,6 +13,7 @@
 
 #include "app/frm_splash.h"
 #include "app/ini.h"
+#include "app/memory_policy.h"
 #include "documents/installation.h"
 #include "qt/about_window.h"
 #include "qt/app_style.h"
@@ -39,6 +40,7 @@ std::string withSeparator(std::string folder) {
 } // namespace
 
 int runBrevane(int argc, char** argv) {
+    keepFreedMemoryForReuse();
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);
