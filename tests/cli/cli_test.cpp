@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/ini.h"
+#include "cli/cli_run.h"
 #include "cli/commands.h"
 #include "cli/patch_applier.h"
 #include "support/scripted_services.h"
@@ -16,17 +17,6 @@ namespace {
 
 using namespace testing_support;
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int code;
-    std::string out, err;
-};
-
-CliRun cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int code = brevane::cli::runCli(args, BREVANE_BIN_DIR "/", out, err);
-    return {code, out.str(), err.str()};
-}
 
 /// A copy of the fixture System folder.
 struct Folder {
