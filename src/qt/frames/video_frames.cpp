@@ -106,11 +106,13 @@ QGroupBox* buildPixomaticFrame(TabContext& ctx) {
     OtherRenderDevices& page = ctx.ini.pages.otherRenderDevices;
     QGridLayout* grid = nullptr;
     QGroupBox* frame = makeFrame("Pixomatic Render", grid);
-    int row = addSwitches(grid, ctx.binder, page.c_Pixo, 0, 14, 0, 3, 4);
+    // The switches in three columns of their own, each as wide as its longest caption, over the numbers.
+    addSwitches(subGrid(grid, 0, 0), ctx.binder, page.c_Pixo, 0, 14, 0, 3, 1);
+    QGridLayout* numbers = subGrid(grid, 1, 0);
     for (int index = 19; index <= 21; ++index)
-        addNumberRow(grid, row++, 0, ctx.binder, page, ctx.ini.pages.shared.video, index);
-    grid->setColumnStretch(11, 1);
-    grid->setRowStretch(row, 1);
+        addNumberRow(numbers, index - 19, 0, ctx.binder, page, ctx.ini.pages.shared.video, index);
+    numbers->setColumnStretch(4, 1); // the room to the right stays empty; the buttons keep together
+    grid->setRowStretch(2, 1);
     return frame;
 }
 
