@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kLevelWidth = 96;
 
-/// Check boxes of `array` from `first` to `last`, top down in `columns` columns from grid row `row`;
-/// returns the row after them. Each column spans `span` grid columns.
 /// A grid inside `parent`'s cell, without margins of its own.
 QGridLayout* subGrid(QGridLayout* parent, int row, int column, int rowSpan = 1, int columnSpan = 1) {
     auto* grid = new QGridLayout;
@@ -28,6 +26,8 @@ QGridLayout* subGrid(QGridLayout* parent, int row, int column, int rowSpan = 1, 
     return grid;
 }
 
+/// Check boxes of `array` from `first` to `last`, top down in `columns` columns from grid row `row`;
+/// returns the row after them. Each column spans `span` grid columns.
 int addSwitches(QGridLayout* grid, Binder& binder, tk::ControlArray<tk::CheckBox>& array, int first, int last,
                 int row, int columns, int span) {
     const int count = last - first + 1;
@@ -35,6 +35,22 @@ int addSwitches(QGridLayout* grid, Binder& binder, tk::ControlArray<tk::CheckBox
     for (int i = 0; i < count; ++i)
         grid->addWidget(binder.checkBox(array[first + i]), row + i % perColumn, (i / perColumn) * span, 1, span);
     return row + perColumn;
+}
+
+/// A render device's frame: its switches 0..`lastSwitch` in `columns` columns of their own, each as wide
+/// as its longest caption, over the number rows `firstNumber`..`lastNumber` of the video boxes.
+QGroupBox* switchesOverNumbers(TabContext& ctx, const char* title, tk::ControlArray<tk::CheckBox>& switches,
+                               int lastSwitch, int columns, int firstNumber, int lastNumber) {
+    QGridLayout* grid = nullptr;
+    QGroupBox* frame = makeFrame(title, grid);
+    addSwitches(subGrid(grid, 0, 0), ctx.binder, switches, 0, lastSwitch, 0, columns, 1);
+    QGridLayout* numbers = subGrid(grid, 1, 0);
+    for (int index = firstNumber; index <= lastNumber; ++index)
+        addNumberRow(numbers, index - firstNumber, 0, ctx.binder, ctx.ini.pages.otherRenderDevices,
+                     ctx.ini.pages.shared.video, index);
+    numbers->setColumnStretch(4, 1); // the room to the right stays empty; the buttons keep together
+    grid->setRowStretch(2, 1);
+    return frame;
 }
 
 } // namespace
@@ -80,17 +96,7 @@ QGroupBox* buildDirect3DFrame(TabContext& ctx) {
 }
 
 QGroupBox* buildOpenGLFrame(TabContext& ctx) {
-    OtherRenderDevices& page = ctx.ini.pages.otherRenderDevices;
-    QGridLayout* grid = nullptr;
-    QGroupBox* frame = makeFrame("OpenGL", grid);
-    QGridLayout* switches = subGrid(grid, 0, 0);
-    addSwitches(switches, ctx.binder, page.c_OpenGL, 0, 9, 0, 2, 1);
-    QGridLayout* numbers = subGrid(grid, 1, 0);
-    for (int index = 13; index <= 18; ++index)
-        addNumberRow(numbers, index - 13, 0, ctx.binder, page, ctx.ini.pages.shared.video, index);
-    numbers->setColumnStretch(4, 1);
-    grid->setRowStretch(2, 1);
-    return frame;
+    return switchesOverNumbers(ctx, "OpenGL", ctx.ini.pages.otherRenderDevices.c_OpenGL, 9, 2, 13, 18);
 }
 
 QGroupBox* buildSoftwareFrame(TabContext& ctx) {
@@ -103,17 +109,7 @@ QGroupBox* buildSoftwareFrame(TabContext& ctx) {
 }
 
 QGroupBox* buildPixomaticFrame(TabContext& ctx) {
-    OtherRenderDevices& page = ctx.ini.pages.otherRenderDevices;
-    QGridLayout* grid = nullptr;
-    QGroupBox* frame = makeFrame("Pixomatic Render", grid);
-    // The switches in three columns of their own, each as wide as its longest caption, over the numbers.
-    addSwitches(subGrid(grid, 0, 0), ctx.binder, page.c_Pixo, 0, 14, 0, 3, 1);
-    QGridLayout* numbers = subGrid(grid, 1, 0);
-    for (int index = 19; index <= 21; ++index)
-        addNumberRow(numbers, index - 19, 0, ctx.binder, page, ctx.ini.pages.shared.video, index);
-    numbers->setColumnStretch(4, 1); // the room to the right stays empty; the buttons keep together
-    grid->setRowStretch(2, 1);
-    return frame;
+    return switchesOverNumbers(ctx, "Pixomatic Render", ctx.ini.pages.otherRenderDevices.c_Pixo, 14, 3, 19, 21);
 }
 
 } // namespace brevane::qt
