@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QTransform>
 #include <QVBoxLayout>
 
 #include "qt/binder.h"
@@ -29,25 +30,17 @@ QIcon arrowIcon(bool up) {
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Drawn pointing up; the down arrow is its mirror image.
     QPainterPath arrow;
-    if (up) {
-        arrow.moveTo(12, 3);
-        arrow.lineTo(22, 14);
-        arrow.lineTo(16, 14);
-        arrow.lineTo(16, 21);
-        arrow.lineTo(8, 21);
-        arrow.lineTo(8, 14);
-        arrow.lineTo(2, 14);
-    } else {
-        arrow.moveTo(12, 21);
-        arrow.lineTo(22, 10);
-        arrow.lineTo(16, 10);
-        arrow.lineTo(16, 3);
-        arrow.lineTo(8, 3);
-        arrow.lineTo(8, 10);
-        arrow.lineTo(2, 10);
-    }
+    arrow.moveTo(12, 3);
+    arrow.lineTo(22, 14);
+    arrow.lineTo(16, 14);
+    arrow.lineTo(16, 21);
+    arrow.lineTo(8, 21);
+    arrow.lineTo(8, 14);
+    arrow.lineTo(2, 14);
     arrow.closeSubpath();
+    if (!up) arrow = QTransform(1, 0, 0, -1, 0, 24).map(arrow);
     painter.fillPath(arrow, QColor(64, 64, 160));
     painter.setPen(QPen(QColor(24, 24, 80), 1));
     painter.drawPath(arrow);
