@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "qt/qt_text.h"
+#include "qt/raw_text.h"
 
 namespace brevane::qt {
 
@@ -39,15 +40,6 @@ protected:
     }
 };
 
-/// The diff as screen text: the files' CR LF line ends shown as plain line breaks.
-QString screenText(const std::string& diff) {
-    std::string text;
-    text.reserve(diff.size());
-    for (std::size_t i = 0; i < diff.size(); ++i)
-        if (!(diff[i] == '\r' && i + 1 < diff.size() && diff[i + 1] == '\n')) text += diff[i];
-    return toQt(text);
-}
-
 } // namespace
 
 ReviewChangesDialog::ReviewChangesDialog(INI& model, const INI::PendingChanges& pending, QWidget* parent)
@@ -70,7 +62,7 @@ ReviewChangesDialog::ReviewChangesDialog(INI& model, const INI::PendingChanges& 
     m_diff->setReadOnly(true);
     m_diff->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_diff->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_diff->setPlainText(screenText(pending.diff));
+    m_diff->setPlainText(toDisplayText(pending.diff));
     new DiffHighlighter(m_diff->document());
 
     auto* buttons = new QDialogButtonBox;
